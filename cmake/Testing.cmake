@@ -1,0 +1,26 @@
+# zentrivo_add_gtest(NAME area SOURCES ... [LIBS ...] [FIXTURES ...] [PROPERTIES ...])
+#
+# One test executable per area. Each GoogleTest suite in the sources becomes one CTest test
+# (run as --gtest_filter=Suite.*) labelled with the area, so `ctest -L <area>` runs one area.
+# Every test needs the warm Wine fixture; more fixtures (the service stand-in) may be named.
+function(zentrivo_add_gtest)
+  cmake_parse_arguments(T "" "NAME;AREA" "SOURCES;LIBS;FIXTURES;PROPERTIES" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} dep::gtest_main)
+  set(_suites "")
+  foreach(src ${T_SOURCES})
+    file(READ ${src} _text)
+    string(REGEX MATCHALL "TEST(_F|_P)?\\([ \t\r\n]*[A-Za-z_][A-Za-z0-9_]*" _hits "${_text}")
+    foreach(h ${_hits})
+      string(REGEX REPLACE ".*\\([ \t\r\n]*" "" _suite "${h}")
+      list(APPEND _suites ${_suite})
+    endforeach()
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${src})
+  endforeach()
+  list(REMOVE_DUPLICATES _suites)
+  foreach(s ${_suites})
+    add_test(NAME ${T_AREA}.${s} COMMAND ${T_NAME} --gtest_filter=${s}.*:${s}/*)
+    set_tests_properties(${T_AREA}.${s} PROPERTIES LABELS ${T_AREA}
+      FIXTURES_REQUIRED "wine;${T_FIXTURES}" TIMEOUT 120 ${T_PROPERTIES})
+  endforeach()
+endfunction()

@@ -19,7 +19,7 @@ function(zentrivo_add_gtest)
   endforeach()
   list(REMOVE_DUPLICATES _suites)
   foreach(s ${_suites})
-    add_test(NAME ${T_AREA}.${s} COMMAND ${T_NAME} --gtest_filter=${s}.*:${s}/*)
+    add_test(NAME ${T_AREA}.${s} COMMAND ${T_NAME} --gtest_filter=${s}.*:*/${s}.*)
     set_tests_properties(${T_AREA}.${s} PROPERTIES LABELS ${T_AREA}
       FIXTURES_REQUIRED "wine;${T_FIXTURES}" TIMEOUT 120 ${T_PROPERTIES})
   endforeach()

@@ -285,6 +285,8 @@ int CUIString::Find(const wchar_t* lpsz, int iPos) const
 {
     if (!lpsz) return -1;
     if (iPos != 0 && (iPos < 0 || iPos > GetLength())) return -1;
+    // An empty pattern matches at the start position (msvcrt builds differ on wcsstr here).
+    if (*lpsz == L'\0') return iPos;
     const wchar_t* p = wcsstr(m_pstr + iPos, lpsz);
     return p ? static_cast<int>(p - m_pstr) : -1;
 }

@@ -61,6 +61,9 @@ public:
     static const CUIString& GetResourceZipPwd();
     static bool IsCachedResourceZip();
     static CZipArchive* GetResourceZipHandle();
+    // The archive file: resource folder + archive name, or the name alone when it is a full
+    // path (a drive, a UNC or a rooted name).
+    static CUIString GetResourceZipPath();
     static void SetInstance(HINSTANCE hInst);
     static void SetCurrentPath(const wchar_t* pStrPath);
     static void SetResourceDll(HINSTANCE hInst);
@@ -142,6 +145,20 @@ public:
 
     void SetForceUseSharedRes(bool bForce) { m_bForceUseSharedRes = bForce; }
     bool IsForceUseSharedRes() const { return m_bForceUseSharedRes; }
+
+    // ---- window settings the render engine reads (the window part sets them) -----------
+    bool IsLayered() const { return m_bLayered; }
+    void SetUseGdiplusText(bool bUse) { m_bUseGdiplusText = bUse; }
+    bool IsUseGdiplusText() const { return m_bUseGdiplusText; }
+    void SetGdiplusTextRenderingHint(int trh) { m_trh = trh; }
+    int GetGdiplusTextRenderingHint() const { return m_trh; }
+    POINT GetMousePos() const { return m_ptLastMousePos; }
+
+private:
+    bool m_bLayered = false;
+    bool m_bUseGdiplusText = false;
+    int m_trh = 0;
+    POINT m_ptLastMousePos = { -1, -1 };
 
 private:
     // Resource part helpers (CPaintManagerUIResources.cpp).

@@ -168,9 +168,10 @@ private:
     static void FreeResInfo(tagTResInfo& info);
     tagTResInfo& TableFor(bool bShared);
     HFONT CreateSkinFont(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline,
-        bool bItalic, bool bBoldAddsWeight, BYTE quality) ;
+        bool bItalic, bool bBoldAddsWeight, BYTE quality);
     void MeasureFont(tagTFontInfo* pFontInfo);
-    bool ReloadImageRecord(const wchar_t* key, tagTImageInfo* pImage);
+    static bool ReloadImageRecord(const wchar_t* key, tagTImageInfo* pImage,
+        CPaintManagerUI* pManager);
     static void ReloadImageTable(CStdStringPtrMap& table, CPaintManagerUI* pManager);
 
     // Window.

@@ -50,6 +50,9 @@ public:
     // The member of the configured archive (cached handle or opened for this read).
     static EReadResult ReadFromArchive(const wchar_t* pszName, CByteBuffer& out,
         DWORD dwMaxSize = MAX_RESOURCE_SIZE);
+    // The archive password in the system ANSI code page (empty buffer = no password).
+    static bool ToAnsiPassword(const wchar_t* pszPassword, CByteBuffer& out);
+
     // Images and font files: ReadSkinResource, then the name itself as a path.
     static EReadResult ReadImageOrFont(const wchar_t* pszName, CByteBuffer& out,
         DWORD dwMaxSize = MAX_RESOURCE_SIZE);

@@ -1,0 +1,299 @@
+#include "engine/resources/CZipArchive.h"
+
+#include <cstring>
+#include <new>
+#include <minizip/unzip.h>
+
+#include "engine/resources/CFileHandle.h"
+
+namespace SkinUI {
+
+// A byte source with a known size: either a borrowed memory block or an open file. Every read
+// and seek is checked against the size, so minizip never sees bytes outside the source.
+struct CZipArchive::TSource
+{
+    const BYTE* pData = nullptr;
+    DWORD dwSize = 0;
+    DWORD dwPos = 0;
+    CFileHandle file;
+
+    bool IsFile() const { return file.IsValid(); }
+};
+
+namespace {
+
+typedef CZipArchive::TSource TSource;
+
+voidpf ZCALLBACK SourceOpen(voidpf opaque, const char*, int mode)
+{
+    // Read-only archive access; the source is already open.
+    if ((mode & ZLIB_FILEFUNC_MODE_READWRITEFILTER) != ZLIB_FILEFUNC_MODE_READ) return nullptr;
+    TSource* pSource = static_cast<TSource*>(opaque);
+    pSource->dwPos = 0;
+    return pSource;
+}
+
+uLong ZCALLBACK SourceRead(voidpf, voidpf stream, void* buf, uLong size)
+{
+    TSource* pSource = static_cast<TSource*>(stream);
+    if (pSource == nullptr || buf == nullptr || pSource->dwPos >= pSource->dwSize) return 0;
+    DWORD dwLeft = pSource->dwSize - pSource->dwPos;
+    DWORD dwCount = size < dwLeft ? static_cast<DWORD>(size) : dwLeft;
+    if (!pSource->IsFile()) {
+        std::memcpy(buf, pSource->pData + pSource->dwPos, dwCount);
+    } else {
+        LARGE_INTEGER li;
+        li.QuadPart = pSource->dwPos;
+        DWORD dwRead = 0;
+        if (!::SetFilePointerEx(pSource->file.Get(), li, nullptr, FILE_BEGIN)
+            || !::ReadFile(pSource->file.Get(), buf, dwCount, &dwRead, nullptr))
+            return 0;
+        dwCount = dwRead;
+    }
+    pSource->dwPos += dwCount;
+    return dwCount;
+}
+
+uLong ZCALLBACK SourceWrite(voidpf, voidpf, const void*, uLong)
+{
+    return 0;
+}
+
+long ZCALLBACK SourceTell(voidpf, voidpf stream)
+{
+    const TSource* pSource = static_cast<const TSource*>(stream);
+    if (pSource == nullptr || pSource->dwPos > 0x7FFFFFFFu) return -1;
+    return static_cast<long>(pSource->dwPos);
+}
+
+long ZCALLBACK SourceSeek(voidpf, voidpf stream, uLong offset, int origin)
+{
+    TSource* pSource = static_cast<TSource*>(stream);
+    if (pSource == nullptr) return -1;
+    unsigned long long base = 0;
+    switch (origin) {
+    case ZLIB_FILEFUNC_SEEK_SET: base = 0; break;
+    case ZLIB_FILEFUNC_SEEK_CUR: base = pSource->dwPos; break;
+    case ZLIB_FILEFUNC_SEEK_END: base = pSource->dwSize; break;
+    default: return -1;
+    }
+    unsigned long long target = base + offset;
+    if (target > pSource->dwSize) return -1;  // never beyond the end of the source
+    pSource->dwPos = static_cast<DWORD>(target);
+    return 0;
+}
+
+int ZCALLBACK SourceClose(voidpf, voidpf)
+{
+    return 0;  // the archive object owns and closes the source
+}
+
+int ZCALLBACK SourceError(voidpf, voidpf)
+{
+    return 0;
+}
+
+// ASCII-only case folding: other bytes of UTF-8 names must match exactly.
+bool SameNameAsciiNoCase(const char* a, const char* b, size_t n)
+{
+    for (size_t i = 0; i < n; ++i) {
+        unsigned char ca = static_cast<unsigned char>(a[i]);
+        unsigned char cb = static_cast<unsigned char>(b[i]);
+        if (ca >= 'A' && ca <= 'Z') ca = static_cast<unsigned char>(ca - 'A' + 'a');
+        if (cb >= 'A' && cb <= 'Z') cb = static_cast<unsigned char>(cb - 'A' + 'a');
+        if (ca != cb) return false;
+    }
+    return true;
+}
+
+const size_t MAX_NAME_BYTES = 256;  // names of this many UTF-8 bytes or more are never found
+
+}  // namespace
+
+CZipArchive::CZipArchive() : m_pSource(nullptr), m_hUnzip(nullptr), m_nItems(0), m_iCurrent(-1)
+{
+}
+
+CZipArchive::~CZipArchive()
+{
+    if (m_hUnzip != nullptr) {
+        unzCloseCurrentFile(static_cast<unzFile>(m_hUnzip));
+        unzClose(static_cast<unzFile>(m_hUnzip));
+    }
+    delete m_pSource;
+}
+
+CZipArchive* CZipArchive::OpenMemory(const void* pData, DWORD dwSize, const char* pszPassword)
+{
+    if (pData == nullptr || dwSize == 0) return nullptr;
+    TSource* pSource = new (std::nothrow) TSource;
+    if (pSource == nullptr) return nullptr;
+    pSource->pData = static_cast<const BYTE*>(pData);
+    pSource->dwSize = dwSize;
+    return Open(pSource, pszPassword);
+}
+
+CZipArchive* CZipArchive::OpenFile(const wchar_t* pszPath, const char* pszPassword)
+{
+    if (pszPath == nullptr || *pszPath == L'\0') return nullptr;
+    TSource* pSource = new (std::nothrow) TSource;
+    if (pSource == nullptr) return nullptr;
+    pSource->file.Reset(::CreateFileW(pszPath, GENERIC_READ, FILE_SHARE_READ, nullptr,
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size;
+    if (!pSource->file.IsValid() || !::GetFileSizeEx(pSource->file.Get(), &size)
+        || size.QuadPart <= 0 || size.QuadPart > 0x7FFFFFFF) {
+        delete pSource;
+        return nullptr;
+    }
+    pSource->dwSize = static_cast<DWORD>(size.QuadPart);
+    return Open(pSource, pszPassword);
+}
+
+CZipArchive* CZipArchive::Open(TSource* pSource, const char* pszPassword)
+{
+    CZipArchive* pArchive = new (std::nothrow) CZipArchive;
+    if (pArchive == nullptr) {
+        delete pSource;
+        return nullptr;
+    }
+    pArchive->m_pSource = pSource;
+
+    size_t nPassword = pszPassword != nullptr ? std::strlen(pszPassword) : 0;
+    if (nPassword > 0) {
+        if (!pArchive->m_Password.Allocate(static_cast<DWORD>(nPassword))) {
+            delete pArchive;
+            return nullptr;
+        }
+        std::memcpy(pArchive->m_Password.GetData(), pszPassword, nPassword);
+    }
+
+    zlib_filefunc_def io;
+    io.zopen_file = SourceOpen;
+    io.zread_file = SourceRead;
+    io.zwrite_file = SourceWrite;
+    io.ztell_file = SourceTell;
+    io.zseek_file = SourceSeek;
+    io.zclose_file = SourceClose;
+    io.zerror_file = SourceError;
+    io.opaque = pSource;
+    unzFile hUnzip = unzOpen2("", &io);
+    if (hUnzip == nullptr) {
+        delete pArchive;
+        return nullptr;
+    }
+    pArchive->m_hUnzip = hUnzip;
+    unz_global_info info;
+    if (unzGetGlobalInfo(hUnzip, &info) != UNZ_OK) {
+        delete pArchive;
+        return nullptr;
+    }
+    pArchive->m_nItems = static_cast<int>(info.number_entry);
+    pArchive->m_iCurrent = unzGoToFirstFile(hUnzip) == UNZ_OK ? 0 : -1;
+    return pArchive;
+}
+
+int CZipArchive::GetItemCount() const
+{
+    return m_nItems;
+}
+
+bool CZipArchive::GoToIndex(int index)
+{
+    unzFile hUnzip = static_cast<unzFile>(m_hUnzip);
+    if (index < 0 || index >= m_nItems) return false;
+    if (m_iCurrent < 0 || index < m_iCurrent) {
+        m_iCurrent = -1;
+        if (unzGoToFirstFile(hUnzip) != UNZ_OK) return false;
+        m_iCurrent = 0;
+    }
+    while (m_iCurrent < index) {
+        if (unzGoToNextFile(hUnzip) != UNZ_OK) {
+            m_iCurrent = -1;
+            return false;
+        }
+        ++m_iCurrent;
+    }
+    return true;
+}
+
+DWORD CZipArchive::FindItem(const wchar_t* pszName, tagTZipEntry* pEntry)
+{
+    if (pszName == nullptr) return ZR_ARGS;
+    int nNeeded = ::WideCharToMultiByte(CP_UTF8, 0, pszName, -1, nullptr, 0, nullptr, nullptr);
+    if (nNeeded <= 1 || static_cast<size_t>(nNeeded - 1) >= MAX_NAME_BYTES) return ZR_NOTFOUND;
+    char szWanted[MAX_NAME_BYTES + 1];
+    ::WideCharToMultiByte(CP_UTF8, 0, pszName, -1, szWanted, sizeof(szWanted), nullptr, nullptr);
+    size_t nWanted = static_cast<size_t>(nNeeded - 1);
+
+    unzFile hUnzip = static_cast<unzFile>(m_hUnzip);
+    for (int i = 0; i < m_nItems; ++i) {
+        if (!GoToIndex(i)) break;
+        unz_file_info info;
+        char szName[MAX_NAME_BYTES + 1];
+        if (unzGetCurrentFileInfo(hUnzip, &info, szName, sizeof(szName), nullptr, 0, nullptr, 0)
+            != UNZ_OK)
+            break;
+        if (info.size_filename != nWanted || !SameNameAsciiNoCase(szName, szWanted, nWanted))
+            continue;
+        if (pEntry != nullptr) {
+            pEntry->index = i;
+            pEntry->dwCompressedSize = static_cast<DWORD>(info.compressed_size);
+            pEntry->dwUncompressedSize = static_cast<DWORD>(info.uncompressed_size);
+            pEntry->dwCrc32 = static_cast<DWORD>(info.crc);
+            pEntry->bEncrypted = (info.flag & 1) != 0;
+        }
+        return ZR_OK;
+    }
+    return ZR_NOTFOUND;
+}
+
+DWORD CZipArchive::UnzipItem(int index, void* pBuffer, DWORD dwSize)
+{
+    if (pBuffer == nullptr && dwSize > 0) return ZR_ARGS;
+    if (!GoToIndex(index)) return ZR_NOTFOUND;
+    unzFile hUnzip = static_cast<unzFile>(m_hUnzip);
+    unz_file_info info;
+    if (unzGetCurrentFileInfo(hUnzip, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
+        return ZR_CORRUPT;
+    bool bEncrypted = (info.flag & 1) != 0;
+    const char* pszPassword = m_Password.IsEmpty()
+        ? nullptr : reinterpret_cast<const char*>(m_Password.GetData());
+    if (bEncrypted && pszPassword == nullptr) return ZR_PASSWORD;
+    if (info.compression_method != 0 && info.compression_method != Z_DEFLATED) return ZR_FLATE;
+
+    int err = unzOpenCurrentFilePassword(hUnzip, bEncrypted ? pszPassword : nullptr);
+    if (err != UNZ_OK) return ZR_CORRUPT;
+
+    DWORD dwTotal = 0;
+    DWORD dwStatus = ZR_OK;
+    const DWORD dwMember = static_cast<DWORD>(info.uncompressed_size);
+    BYTE* pOut = static_cast<BYTE*>(pBuffer);
+    while (dwTotal < dwSize) {
+        DWORD dwChunk = dwSize - dwTotal;
+        if (dwChunk > 0x40000000u) dwChunk = 0x40000000u;
+        int n = unzReadCurrentFile(hUnzip, pOut + dwTotal, dwChunk);
+        if (n < 0) {
+            if (bEncrypted) dwStatus = ZR_PASSWORD;
+            else if (n == Z_DATA_ERROR || n == Z_STREAM_ERROR || n == Z_MEM_ERROR
+                || n == Z_BUF_ERROR || n == Z_NEED_DICT) dwStatus = ZR_FLATE;
+            else dwStatus = ZR_CORRUPT;
+            break;
+        }
+        if (n == 0) break;
+        dwTotal += static_cast<DWORD>(n);
+    }
+    if (dwStatus == ZR_OK) {
+        if (dwTotal == dwSize && dwSize < dwMember) {
+            dwStatus = ZR_MORE;   // the caller's buffer ended before the member did
+        } else if (dwTotal < dwMember) {
+            dwStatus = bEncrypted ? ZR_PASSWORD : ZR_CORRUPT;  // the data ended early
+        }
+    }
+    int closeErr = unzCloseCurrentFile(hUnzip);
+    if (dwStatus == ZR_OK && closeErr == UNZ_CRCERROR)
+        dwStatus = bEncrypted ? ZR_PASSWORD : ZR_CORRUPT;
+    return dwStatus;
+}
+
+}  // namespace SkinUI

@@ -3,6 +3,15 @@
 #include <cstring>
 #include <new>
 #include <minizip/unzip.h>
+#include <zlib.h>
+
+// minizip's unzip is built without decryption (NOUNCRYPT); its crypt.h still carries the
+// traditional PKWARE cipher, used here on the raw member data.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wregister"
+#include <minizip/crypt.h>
+#pragma GCC diagnostic pop
 
 #include "engine/resources/CFileHandle.h"
 
@@ -107,6 +116,108 @@ bool SameNameAsciiNoCase(const char* a, const char* b, size_t n)
 }
 
 const size_t MAX_NAME_BYTES = 256;  // names of this many UTF-8 bytes or more are never found
+const DWORD CHUNK = 16 * 1024;
+
+// The traditional PKWARE stream cipher over the raw (still encrypted) member bytes.
+class CTraditionalCipher
+{
+public:
+    explicit CTraditionalCipher(const char* pszPassword)
+        : m_pTable(reinterpret_cast<const unsigned long*>(get_crc_table()))
+    {
+        init_keys(pszPassword, m_keys, m_pTable);
+    }
+    void Decrypt(BYTE* p, DWORD n)
+    {
+        for (DWORD i = 0; i < n; ++i) {
+            int c = p[i];
+            zdecode(m_keys, m_pTable, c);
+            p[i] = static_cast<BYTE>(c);
+        }
+    }
+
+private:
+    unsigned long m_keys[3];
+    const unsigned long* m_pTable;
+};
+
+// Owns an inflate stream for raw deflate data.
+class CRawInflate
+{
+public:
+    CRawInflate() : m_bReady(false)
+    {
+        m_stream = z_stream();
+        m_bReady = inflateInit2(&m_stream, -MAX_WBITS) == Z_OK;
+    }
+    ~CRawInflate()
+    {
+        if (m_bReady) inflateEnd(&m_stream);
+    }
+    bool IsReady() const { return m_bReady; }
+    z_stream& Stream() { return m_stream; }
+
+private:
+    z_stream m_stream;
+    bool m_bReady;
+};
+
+// Reads an encrypted member opened raw: checks the header's check byte, then decrypts and
+// (for deflated members) inflates into the caller's buffer. *pdwProduced gets the bytes
+// written; the result is ZR_OK (read to the end of the data), ZR_MORE (buffer full first) or
+// a failure.
+DWORD ReadEncrypted(unzFile hUnzip, const unz_file_info& info, const char* pszPassword,
+    BYTE* pOut, DWORD dwSize, DWORD* pdwProduced)
+{
+    *pdwProduced = 0;
+    CTraditionalCipher cipher(pszPassword);
+    BYTE header[12];
+    if (unzReadCurrentFile(hUnzip, header, sizeof(header)) != static_cast<int>(sizeof(header)))
+        return CZipArchive::ZR_CORRUPT;
+    cipher.Decrypt(header, sizeof(header));
+    BYTE check = (info.flag & 8) != 0 ? static_cast<BYTE>((info.dosDate >> 8) & 0xFF)
+                                      : static_cast<BYTE>((info.crc >> 24) & 0xFF);
+    if (header[11] != check) return CZipArchive::ZR_PASSWORD;
+
+    BYTE chunk[CHUNK];
+    DWORD dwTotal = 0;
+    if (info.compression_method == 0) {
+        while (dwTotal < dwSize) {
+            DWORD want = dwSize - dwTotal < CHUNK ? dwSize - dwTotal : CHUNK;
+            int n = unzReadCurrentFile(hUnzip, chunk, want);
+            if (n < 0) return CZipArchive::ZR_CORRUPT;
+            if (n == 0) break;
+            cipher.Decrypt(chunk, static_cast<DWORD>(n));
+            std::memcpy(pOut + dwTotal, chunk, static_cast<size_t>(n));
+            dwTotal += static_cast<DWORD>(n);
+            *pdwProduced = dwTotal;
+        }
+        return dwTotal == dwSize && unzeof(hUnzip) == 0 ? CZipArchive::ZR_MORE : CZipArchive::ZR_OK;
+    }
+
+    CRawInflate inflater;
+    if (!inflater.IsReady()) return CZipArchive::ZR_FLATE;
+    z_stream& zs = inflater.Stream();
+    zs.next_out = pOut;
+    zs.avail_out = dwSize;
+    for (;;) {
+        if (zs.avail_in == 0) {
+            int n = unzReadCurrentFile(hUnzip, chunk, CHUNK);
+            if (n < 0) return CZipArchive::ZR_CORRUPT;
+            if (n == 0) break;  // the data ended before the deflate stream did
+            cipher.Decrypt(chunk, static_cast<DWORD>(n));
+            zs.next_in = chunk;
+            zs.avail_in = static_cast<uInt>(n);
+        }
+        int err = inflate(&zs, Z_NO_FLUSH);
+        *pdwProduced = dwSize - zs.avail_out;
+        if (err == Z_STREAM_END) return CZipArchive::ZR_OK;
+        if (err != Z_OK && err != Z_BUF_ERROR) return CZipArchive::ZR_FLATE;
+        if (zs.avail_out == 0) return CZipArchive::ZR_MORE;
+        if (err == Z_BUF_ERROR && zs.avail_in != 0) return CZipArchive::ZR_FLATE;
+    }
+    return CZipArchive::ZR_CORRUPT;
+}
 
 }  // namespace
 
@@ -262,22 +373,30 @@ DWORD CZipArchive::UnzipItem(int index, void* pBuffer, DWORD dwSize)
     if (bEncrypted && pszPassword == nullptr) return ZR_PASSWORD;
     if (info.compression_method != 0 && info.compression_method != Z_DEFLATED) return ZR_FLATE;
 
-    int err = unzOpenCurrentFilePassword(hUnzip, bEncrypted ? pszPassword : nullptr);
-    if (err != UNZ_OK) return ZR_CORRUPT;
-
-    DWORD dwTotal = 0;
-    DWORD dwStatus = ZR_OK;
     const DWORD dwMember = static_cast<DWORD>(info.uncompressed_size);
     BYTE* pOut = static_cast<BYTE*>(pBuffer);
+    DWORD dwTotal = 0;
+    DWORD dwStatus = ZR_OK;
+    if (bEncrypted) {
+        int method = 0, level = 0;
+        if (unzOpenCurrentFile2(hUnzip, &method, &level, 1) != UNZ_OK) return ZR_CORRUPT;
+        dwStatus = ReadEncrypted(hUnzip, info, pszPassword, pOut, dwSize, &dwTotal);
+        unzCloseCurrentFile(hUnzip);  // raw mode: the checksum is ours to verify
+        if (dwStatus == ZR_MORE && dwTotal >= dwMember) dwStatus = ZR_OK;
+        if (dwStatus == ZR_OK && dwTotal != dwMember) dwStatus = ZR_CORRUPT;
+        if (dwStatus == ZR_OK && crc32(0L, pOut, dwTotal) != info.crc) dwStatus = ZR_CORRUPT;
+        if (dwStatus == ZR_MORE && dwSize >= dwMember) dwStatus = ZR_CORRUPT;  // sizes lie
+        return dwStatus;
+    }
+
+    if (unzOpenCurrentFile(hUnzip) != UNZ_OK) return ZR_CORRUPT;
     while (dwTotal < dwSize) {
         DWORD dwChunk = dwSize - dwTotal;
         if (dwChunk > 0x40000000u) dwChunk = 0x40000000u;
         int n = unzReadCurrentFile(hUnzip, pOut + dwTotal, dwChunk);
         if (n < 0) {
-            if (bEncrypted) dwStatus = ZR_PASSWORD;
-            else if (n == Z_DATA_ERROR || n == Z_STREAM_ERROR || n == Z_MEM_ERROR
-                || n == Z_BUF_ERROR || n == Z_NEED_DICT) dwStatus = ZR_FLATE;
-            else dwStatus = ZR_CORRUPT;
+            dwStatus = (n == Z_DATA_ERROR || n == Z_STREAM_ERROR || n == Z_MEM_ERROR
+                || n == Z_BUF_ERROR || n == Z_NEED_DICT) ? ZR_FLATE : ZR_CORRUPT;
             break;
         }
         if (n == 0) break;
@@ -287,12 +406,11 @@ DWORD CZipArchive::UnzipItem(int index, void* pBuffer, DWORD dwSize)
         if (dwTotal == dwSize && dwSize < dwMember) {
             dwStatus = ZR_MORE;   // the caller's buffer ended before the member did
         } else if (dwTotal < dwMember) {
-            dwStatus = bEncrypted ? ZR_PASSWORD : ZR_CORRUPT;  // the data ended early
+            dwStatus = ZR_CORRUPT;  // the data ended early
         }
     }
     int closeErr = unzCloseCurrentFile(hUnzip);
-    if (dwStatus == ZR_OK && closeErr == UNZ_CRCERROR)
-        dwStatus = bEncrypted ? ZR_PASSWORD : ZR_CORRUPT;
+    if (dwStatus == ZR_OK && closeErr == UNZ_CRCERROR) dwStatus = ZR_CORRUPT;
     return dwStatus;
 }
 

@@ -1,0 +1,68 @@
+// The DPI object: factors, scaling of numbers, sizes and rectangles, and the way back.
+#include <gtest/gtest.h>
+
+#include "engine/manager/CDPI.h"
+
+using SkinUI::CDPI;
+
+TEST(DPI, StartsAtOneHundredPercentPerMonitorAware)
+{
+    CDPI dpi;
+    EXPECT_EQ(100u, dpi.GetScale());
+    EXPECT_EQ(96u, dpi.GetDPI());
+    EXPECT_EQ(37, dpi.Scale(37));
+    EXPECT_EQ(37, dpi.ScaleBack(37));
+}
+
+TEST(DPI, ScalesTheInstallerWindowTo115Percent)
+{
+    CDPI dpi;
+    dpi.SetScale(110);  // MulDiv(110, 100, 96) = 115
+    EXPECT_EQ(115u, dpi.GetScale());
+    EXPECT_EQ(690, dpi.Scale(600));
+    EXPECT_EQ(460, dpi.Scale(400));
+    EXPECT_EQ(600, dpi.ScaleBack(690));
+    EXPECT_EQ(110u, dpi.GetDPI());
+
+    SIZE size = {600, 400};
+    SIZE scaled = dpi.Scale(size);
+    EXPECT_EQ(690, scaled.cx);
+    EXPECT_EQ(460, scaled.cy);
+}
+
+TEST(DPI, RectanglesKeepTheirScaledSize)
+{
+    CDPI dpi;
+    dpi.SetScale(144);  // 150 %
+    RECT rc = {10, 11, 111, 62};
+    RECT scaled = dpi.Scale(rc);
+    // left/top scaled; right/bottom = scaled corner + scaled width/height (101 -> 152, 51 -> 77).
+    EXPECT_EQ(15, scaled.left);
+    EXPECT_EQ(17, scaled.top);
+    EXPECT_EQ(15 + 152, scaled.right);
+    EXPECT_EQ(17 + 77, scaled.bottom);
+    dpi.ScaleBack(&scaled);
+    EXPECT_EQ(10, scaled.left);
+    EXPECT_EQ(11, scaled.top);
+    EXPECT_EQ(111, scaled.right);
+    EXPECT_EQ(62, scaled.bottom);
+    dpi.Scale(static_cast<RECT*>(nullptr));
+}
+
+TEST(DPI, SystemAwareFactorIsTheFirstOne)
+{
+    CDPI dpi;
+    dpi.SetScale(144);
+    if (dpi.SetDPIAwareness(CDPI::DPI_SYSTEM_AWARE)) {
+        EXPECT_EQ(100u, dpi.GetScale());  // taken at construction, not changed by SetScale
+    }
+    EXPECT_GT(CDPI::GetMainMonitorDPI(), 0);
+}
+
+TEST(DPI, ZeroDpiNeverDividesByZero)
+{
+    CDPI dpi;
+    dpi.SetScale(0);
+    EXPECT_EQ(0, dpi.Scale(50));
+    EXPECT_EQ(50, dpi.ScaleBack(50));
+}

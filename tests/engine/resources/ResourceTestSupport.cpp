@@ -1,0 +1,57 @@
+#include "ResourceTestSupport.h"
+
+#include <cstdio>
+
+#include "engine/manager/CPaintManagerUI.h"
+
+namespace ResourceTest {
+
+std::wstring DataDir()
+{
+    wchar_t szPath[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, szPath, MAX_PATH);
+    wchar_t* pSlash = wcsrchr(szPath, L'\\');
+    if (pSlash != nullptr) pSlash[1] = L'\0';
+    return std::wstring(szPath) + L"resource_data\\";
+}
+
+std::wstring DataPath(const wchar_t* name)
+{
+    return DataDir() + name;
+}
+
+std::vector<BYTE> ReadData(const wchar_t* name)
+{
+    std::vector<BYTE> data;
+    FILE* f = _wfopen(DataPath(name).c_str(), L"rb");
+    if (f == nullptr) return data;
+    BYTE buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof(buf), f)) > 0) data.insert(data.end(), buf, buf + n);
+    fclose(f);
+    return data;
+}
+
+DWORD PixelAt(const SkinUI::tagTImageInfo* pImage, int x, int y)
+{
+    DIBSECTION ds = {};
+    if (pImage == nullptr || ::GetObjectW(pImage->hBitmap.Get(), sizeof(ds), &ds) != sizeof(ds))
+        return 0xDEADBEEF;
+    const DWORD* pRow = reinterpret_cast<const DWORD*>(
+        static_cast<const BYTE*>(ds.dsBm.bmBits) + static_cast<size_t>(y) * ds.dsBm.bmWidthBytes);
+    return pRow[x];
+}
+
+void CResourceTest::SetUp()
+{
+    SkinUI::CPaintManagerUI::Term();
+    SkinUI::CPaintManagerUI::SetResourcePath(L"");
+}
+
+void CResourceTest::TearDown()
+{
+    SkinUI::CPaintManagerUI::Term();
+    SkinUI::CPaintManagerUI::SetResourcePath(L"");
+}
+
+}  // namespace ResourceTest

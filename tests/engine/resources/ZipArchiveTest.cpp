@@ -54,7 +54,7 @@ TEST(ZipArchive, UnpacksStoredAndDeflatedMembers)
     std::vector<BYTE> data = ReadData(L"skin.zip");
     std::unique_ptr<CZipArchive> zip(CZipArchive::OpenMemory(data.data(), data.size(), nullptr));
     ASSERT_TRUE(zip);
-    EXPECT_EQ(13, zip->GetItemCount());
+    EXPECT_EQ(14, zip->GetItemCount());
 
     TUnzipped stored = Unzip(*zip, L"stored.txt");
     EXPECT_EQ(CZipArchive::ZR_OK, stored.status);
@@ -81,9 +81,9 @@ TEST(ZipArchive, LookupRules)
     ASSERT_TRUE(zip);
     tagTZipEntry entry = {};
     EXPECT_EQ(CZipArchive::ZR_OK, zip->FindItem(L"PAGE_HOME.PNG", &entry));
-    EXPECT_EQ(0, entry.index);
-    EXPECT_EQ(CZipArchive::ZR_OK, zip->FindItem(L"IMG/opaque.png", &entry));
     EXPECT_EQ(1, entry.index);
+    EXPECT_EQ(CZipArchive::ZR_OK, zip->FindItem(L"IMG/opaque.png", &entry));
+    EXPECT_EQ(2, entry.index);
     EXPECT_EQ("utf-8 name", Unzip(*zip, L"\u4e2d\u6587/\u56fe\u7247.txt").text);
 
     // Case folding covers ASCII letters only.

@@ -42,8 +42,16 @@ def write(path, data):
         f.write(data)
 
 
+def page_background(path):
+    # A 600x400 page background for the benchmark: a gradient with a translucent frame.
+    subprocess.run(["convert", "-size", "600x400", "gradient:#3070c0-#f0f4ff", "-fill", "none",
+                    "-stroke", "rgba(0,0,0,0.4)", "-strokewidth", "10", "-draw",
+                    "rectangle 0,0 599,399", "PNG32:" + path], check=True)
+
+
 def skin_zip(path, out):
     with zipfile.ZipFile(path, "w") as z:
+        z.write(os.path.join(out, "page_bk.png"), "page_bk.png", zipfile.ZIP_DEFLATED)
         z.write(os.path.join(out, "page_home.png"), "page_home.png", zipfile.ZIP_DEFLATED)
         z.write(os.path.join(out, "opaque.png"), "img/Opaque.png", zipfile.ZIP_STORED)
         z.writestr(zipfile.ZipInfo("stored.txt"), b"stored member", zipfile.ZIP_STORED)
@@ -156,6 +164,7 @@ def main():
     png(os.path.join(out, "page_home.png"), 2, 2, PARTLY_TRANSPARENT)
     png(os.path.join(out, "opaque.png"), 2, 2, OPAQUE)
     gif(os.path.join(out, "frames.gif"))
+    page_background(os.path.join(out, "page_bk.png"))
     valid = skin_zip(os.path.join(out, "skin.zip"), out)
     second_zip(os.path.join(out, "second.zip"))
     encrypted_zip(os.path.join(out, "encrypted.zip"), out)

@@ -1,7 +1,6 @@
 #include "ResourceTestSupport.h"
 
-#include <cstdio>
-
+#include "TestFiles.h"
 #include "engine/manager/CPaintManagerUI.h"
 
 namespace ResourceTest {
@@ -22,14 +21,7 @@ std::wstring DataPath(const wchar_t* name)
 
 std::vector<BYTE> ReadData(const wchar_t* name)
 {
-    std::vector<BYTE> data;
-    FILE* f = _wfopen(DataPath(name).c_str(), L"rb");
-    if (f == nullptr) return data;
-    BYTE buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof(buf), f)) > 0) data.insert(data.end(), buf, buf + n);
-    fclose(f);
-    return data;
+    return ReadFileBytes(DataPath(name).c_str());
 }
 
 DWORD PixelAt(const SkinUI::tagTImageInfo* pImage, int x, int y)

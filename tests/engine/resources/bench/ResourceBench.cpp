@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "../TestFiles.h"
 #include "engine/manager/CPaintManagerUI.h"
 #include "engine/resources/CImageLoader.h"
 #include "engine/resources/CResourceReader.h"
@@ -13,18 +14,6 @@
 using namespace SkinUI;
 
 namespace {
-
-std::vector<BYTE> ReadAll(const wchar_t* path)
-{
-    std::vector<BYTE> data;
-    FILE* f = _wfopen(path, L"rb");
-    if (f == nullptr) return data;
-    BYTE buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof(buf), f)) > 0) data.insert(data.end(), buf, buf + n);
-    fclose(f);
-    return data;
-}
 
 double Now()
 {
@@ -47,7 +36,7 @@ int main()
     ::GetModuleFileNameW(nullptr, szPath, MAX_PATH);
     wcsrchr(szPath, L'\\')[1] = L'\0';
     wcscat(szPath, L"resource_data\\skin.zip");
-    static std::vector<BYTE> zip = ReadAll(szPath);
+    static std::vector<BYTE> zip = ResourceTest::ReadFileBytes(szPath);
     if (zip.empty()) {
         printf("skin.zip not found: %ls\n", szPath);
         return 1;

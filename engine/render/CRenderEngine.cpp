@@ -311,11 +311,12 @@ void CRenderEngine::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RE
     if (hDC == NULL || hBitmap == NULL) return;
     CMemoryDC dcImage(hDC);
     if (dcImage.Get() == NULL) return;
-    dcImage.Select(hBitmap);
+    const bool bBlend = bAlpha || uFade < 255;
+    // The software blend reads the bitmap's pixels itself; it must not be selected then.
+    if (!bBlend || CMsimg32::AlphaBlend() != NULL) dcImage.Select(hBitmap);
     ::SetStretchBltMode(hDC, HALFTONE);
     ::SetBrushOrgEx(hDC, 0, 0, NULL);
 
-    const bool bBlend = bAlpha || uFade < 255;
     const RECT& s = rcBmpPart;
     const RECT& c = rcCorners;
     const bool bNoCorners = c.left == 0 && c.top == 0 && c.right == 0 && c.bottom == 0;

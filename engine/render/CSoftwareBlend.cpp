@@ -4,41 +4,26 @@
 
 #include "engine/resources/CGdiObject.h"
 #include "engine/core/CGdiSelection.h"
+#include "engine/render/CRenderEngine.h"
 #include "engine/resources/CMemoryDC.h"
 
 namespace SkinUI {
 
 namespace {
 
-// Top-down view of a 32-bit bitmap's pixels, either borrowed from its DIB section or copied.
+// Top-down copy of a 32-bit bitmap's pixels.
 struct tagTPixelView
 {
-    const BYTE* pBits = nullptr;
+    const DWORD* pBits = nullptr;
     int nWidth = 0;
     int nHeight = 0;
-    int nStride = 0;
-    bool bTopDown = true;
     std::vector<DWORD> copy;
 
-    const DWORD* Row(int y) const
-    {
-        int row = bTopDown ? y : nHeight - 1 - y;
-        return reinterpret_cast<const DWORD*>(pBits + static_cast<size_t>(row) * nStride);
-    }
+    const DWORD* Row(int y) const { return pBits + static_cast<size_t>(y) * nWidth; }
 };
 
 bool ReadPixels(HBITMAP hbm, tagTPixelView& view)
 {
-    DIBSECTION ds;
-    ZeroMemory(&ds, sizeof(ds));
-    if (::GetObjectW(hbm, sizeof(ds), &ds) == sizeof(ds) && ds.dsBm.bmBits != NULL && ds.dsBm.bmBitsPixel == 32) {
-        view.pBits = static_cast<const BYTE*>(ds.dsBm.bmBits);
-        view.nWidth = ds.dsBm.bmWidth;
-        view.nHeight = ds.dsBm.bmHeight;
-        view.nStride = ds.dsBm.bmWidthBytes;
-        view.bTopDown = ds.dsBmih.biHeight < 0;
-        return view.nWidth > 0 && view.nHeight > 0;
-    }
     BITMAP bm;
     if (::GetObjectW(hbm, sizeof(bm), &bm) != sizeof(bm) || bm.bmWidth <= 0 || bm.bmHeight <= 0) return false;
     BITMAPINFO bmi;
@@ -53,11 +38,9 @@ bool ReadPixels(HBITMAP hbm, tagTPixelView& view)
     CMemoryDC dc(NULL);
     if (dc.Get() == NULL || ::GetDIBits(dc, hbm, 0, bm.bmHeight, view.copy.data(), &bmi, DIB_RGB_COLORS) == 0)
         return false;
-    view.pBits = reinterpret_cast<const BYTE*>(view.copy.data());
+    view.pBits = view.copy.data();
     view.nWidth = bm.bmWidth;
     view.nHeight = bm.bmHeight;
-    view.nStride = bm.bmWidth * 4;
-    view.bTopDown = true;
     return true;
 }
 
@@ -90,29 +73,21 @@ bool CSoftwareBlend::Blend(HDC hdcDest, const RECT& rcDest, HBITMAP hbmSrc, cons
     const int cxWork = rcWork.right - rcWork.left;
     const int cyWork = rcWork.bottom - rcWork.top;
 
-    BITMAPINFO bmi;
-    ZeroMemory(&bmi, sizeof(bmi));
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cxWork;
-    bmi.bmiHeader.biHeight = -cyWork;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* pvBits = NULL;
-    CGdiObject<HBITMAP> hbmWork(::CreateDIBSection(hdcDest, &bmi, DIB_RGB_COLORS, &pvBits, NULL, 0));
+    BYTE* pbWork = NULL;
+    CGdiObject<HBITMAP> hbmWork(CRenderEngine::CreateARGB32Bitmap(hdcDest, cxWork, cyWork, &pbWork));
     CMemoryDC dcWork(hdcDest);
-    if (hbmWork.IsNull() || pvBits == NULL || dcWork.Get() == NULL) return false;
+    if (hbmWork.IsNull() || pbWork == NULL || dcWork.Get() == NULL) return false;
     CGdiSelection selWork(dcWork, hbmWork);
     ::BitBlt(dcWork, 0, 0, cxWork, cyWork, hdcDest, rcWork.left, rcWork.top, SRCCOPY);
     ::GdiFlush();
 
-    DWORD* pDst = static_cast<DWORD*>(pvBits);
+    DWORD* pDst = reinterpret_cast<DWORD*>(pbWork);
     const unsigned fade = uFade;
     for (int y = 0; y < cyWork; ++y) {
         const int yDest = rcWork.top + y - rcDest.top;
         const int ySrc = rcPart.top + static_cast<int>(static_cast<long long>(yDest) * cySrc / cyDest);
         const DWORD* pRow = src.Row(ySrc);
-        DWORD* pOut = pDst + static_cast<size_t>(y) * cxWork;
+        DWORD* pOut = pDst + static_cast<size_t>(cyWork - 1 - y) * cxWork;  // bottom-up rows
         for (int x = 0; x < cxWork; ++x) {
             const int xDest = rcWork.left + x - rcDest.left;
             const int xSrc = rcPart.left + static_cast<int>(static_cast<long long>(xDest) * cxSrc / cxDest);

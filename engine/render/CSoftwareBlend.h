@@ -4,7 +4,8 @@
 // premultiplied, exactly as AlphaBlend with AC_SRC_ALPHA; a constant opacity (fade) applies
 // on top.
 //
-// Only the part of the destination inside the DC's clip box is read and written, so the work
+// The source bitmap must not be selected into a device context (its pixels are read with
+// GetDIBits). Only the part of the destination inside the DC's clip box is read and written, so the work
 // is bounded by the target's size whatever the rectangles say. Not done: no halftone
 // filtering, no mirrored (negative) rectangles, no bitmaps of other depths than 32 bits.
 #pragma once

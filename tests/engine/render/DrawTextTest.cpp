@@ -1,0 +1,250 @@
+// Plain text on the GDI and GDI+ paths, and the HTML text renderer: markup, links, layout and
+// measurement. Expectations compare against the plain GDI drawing of the same text.
+#include <gtest/gtest.h>
+
+#include "engine/manager/CPaintManagerUI.h"
+#include "engine/render/CRenderEngine.h"
+#include "tests/engine/render/CTestDib.h"
+
+using namespace SkinUI;
+
+namespace {
+
+const UINT kLine = DT_SINGLELINE | DT_NOPREFIX;
+const DWORD kWhite = 0xFFFFFFFF;
+
+class TextTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_NE(nullptr, m_manager.AddFont(0, L"Tahoma", 20, true, false, false));
+        ASSERT_NE(nullptr, m_manager.AddFont(1, L"Tahoma", 32, false, false, false));
+    }
+    // Plain GDI drawing at the surface's top-left.
+    void Plain(CTestDib& dib, const wchar_t* pText, DWORD color = kWhite, int iFont = 0)
+    {
+        RECT rc = dib.Bounds();
+        CRenderEngine::DrawText(dib.DC(), &m_manager, rc, pText, color, iFont, kLine);
+    }
+    void Html(CTestDib& dib, const wchar_t* pText, UINT uStyle = DT_SINGLELINE, DWORD color = kWhite, int iFont = 0)
+    {
+        RECT rc = dib.Bounds();
+        int nLinks = 0;
+        CRenderEngine::DrawHtmlText(dib.DC(), &m_manager, rc, pText, color, NULL, NULL, nLinks, iFont, uStyle);
+    }
+    // The HTML renderer's calculate-rectangle result for a text in a wide box.
+    RECT HtmlExtent(const wchar_t* pText, UINT uStyle = DT_SINGLELINE, int iFont = 0, LONG right = 2000)
+    {
+        CTestDib dib(4, 4);
+        RECT rc = { 0, 0, right, 1000 };
+        int nLinks = 0;
+        CRenderEngine::DrawHtmlText(dib.DC(), &m_manager, rc, pText, kWhite, NULL, NULL, nLinks, iFont,
+                                    uStyle | DT_CALCRECT);
+        return rc;
+    }
+    SIZE Extent(const wchar_t* pText, int iFont = 0)
+    {
+        CTestDib dib(4, 4);
+        return CRenderEngine::GetTextSize(dib.DC(), &m_manager, pText, iFont);
+    }
+    int LineHeight(int iFont = 0)
+    {
+        CTestDib dib(4, 4);
+        TEXTMETRICW tm;
+        HGDIOBJ hOld = ::SelectObject(dib.DC(), m_manager.GetFont(iFont));
+        ::GetTextMetricsW(dib.DC(), &tm);
+        ::SelectObject(dib.DC(), hOld);
+        return tm.tmHeight + tm.tmExternalLeading;
+    }
+
+    CPaintManagerUI m_manager;
+};
+
+}  // namespace
+
+TEST_F(TextTest, GdiTextUsesTheRgbAndIgnoresAlpha)
+{
+    CTestDib opaque(80, 40), clear(80, 40);
+    Plain(opaque, L"0%", 0xFFE74B3F);
+    Plain(clear, L"0%", 0x00E74B3F);
+    EXPECT_GT(clear.Count(clear.Bounds(), 0xE74B3F), 10);
+    EXPECT_TRUE(opaque.SameAs(clear));
+}
+
+TEST_F(TextTest, HexCharacterReferenceDrawsOnlyThatCharacter)
+{
+    CTestDib expected(60, 40), viaRef(60, 40), viaShortRef(60, 40);
+    Plain(expected, L"A");
+    Plain(viaRef, L"text &#x41; ignored");
+    Plain(viaShortRef, L"&#x0041 ");
+    EXPECT_GT(expected.CountNot(expected.Bounds(), 0), 10);
+    EXPECT_TRUE(expected.SameAs(viaRef));
+    EXPECT_TRUE(expected.SameAs(viaShortRef));
+    CTestDib none(60, 40);
+    Plain(none, L"&#xZZ;");
+    EXPECT_EQ(0, none.CountNot(none.Bounds(), 0));
+}
+
+TEST_F(TextTest, CalculateRectangleAndBackgroundOverload)
+{
+    CTestDib dib(200, 40);
+    RECT rc = { 10, 5, 300, 100 };
+    CRenderEngine::DrawText(dib.DC(), &m_manager, rc, L"Hello", kWhite, 0, kLine | DT_CALCRECT);
+    EXPECT_EQ(Extent(L"Hello").cx, rc.right - rc.left);
+    EXPECT_EQ(0, dib.CountNot(dib.Bounds(), 0));
+
+    RECT rcBk = { 0, 0, 200, 40 };
+    CRenderEngine::DrawText(dib.DC(), &m_manager, rcBk, L"Hi", 0xFF000000, 0, kLine, 0xFF204060);
+    EXPECT_EQ(0x204060u, dib.Pixel(199, 39));
+    EXPECT_GT(dib.CountNot(dib.Bounds(), 0x204060), 10);
+}
+
+TEST_F(TextTest, GdiplusTextPathDrawsAndMeasures)
+{
+    m_manager.SetUseGdiplusText(true);
+    CTestDib dib(200, 40);
+    RECT rc = dib.Bounds();
+    CRenderEngine::DrawText(dib.DC(), &m_manager, rc, L"Hello", 0xFFFF0000, 0, kLine);
+    EXPECT_GT(dib.CountNot(dib.Bounds(), 0), 10);
+    RECT rcCalc = { 0, 0, 400, 100 };
+    CRenderEngine::DrawText(dib.DC(), &m_manager, rcCalc, L"Hello", 0xFFFF0000, 0, kLine | DT_CALCRECT);
+    const int cxGdi = Extent(L"Hello").cx;
+    EXPECT_GT(rcCalc.right, cxGdi * 7 / 10);
+    EXPECT_LT(rcCalc.right, cxGdi * 13 / 10 + 2);
+    EXPECT_GT(rcCalc.bottom, 10);
+}
+
+TEST_F(TextTest, HtmlLiteralBracketsAndUntaggedText)
+{
+    CTestDib plain(200, 40), html(200, 40);
+    Plain(plain, L"a<b");
+    Html(html, L"a{<}b");
+    EXPECT_TRUE(plain.SameAs(html));
+
+    CTestDib plain2(300, 40), html2(300, 40);
+    Plain(plain2, L"x>y{z}");
+    Html(html2, L"x{>}y<{>z<}>");
+    EXPECT_TRUE(plain2.SameAs(html2));
+
+    // "U" is not a lower-case letter: the licence link text stays literal.
+    CTestDib plain3(400, 40), html3(400, 40);
+    Plain(plain3, L"<User License Agreement>");
+    Html(html3, L"<User License Agreement>");
+    EXPECT_TRUE(plain3.SameAs(html3));
+}
+
+TEST_F(TextTest, HtmlUnknownTagsAreConsumed)
+{
+    CTestDib plain(200, 40), html(200, 40), html2(200, 40);
+    Plain(plain, L"abc");
+    Html(html, L"{q}ab{/q}c");
+    Html(html2, L"<z target>a</z>bc</b></c>");
+    EXPECT_TRUE(plain.SameAs(html));
+    EXPECT_TRUE(plain.SameAs(html2));
+}
+
+TEST_F(TextTest, HtmlColourPushAndPop)
+{
+    CTestDib dib(200, 40);
+    Html(dib, L"{c #FF0000FF}x{/c}y");
+    const int cxX = Extent(L"x").cx;
+    RECT rcX = { 0, 0, cxX, 40 };
+    RECT rcY = { cxX + 1, 0, 200, 40 };
+    EXPECT_GT(dib.Count(rcX, 0x0000FF), 3);
+    EXPECT_EQ(0, dib.Count(rcY, 0x0000FF));
+    EXPECT_GT(dib.Count(rcY, 0xFFFFFF), 3);
+}
+
+TEST_F(TextTest, HtmlLinkRectanglesAndTexts)
+{
+    CTestDib dib(300, 40);
+    RECT rc = { 10, 4, 300, 40 };
+    RECT links[4] = {};
+    CUIString texts[4];
+    int nLinks = 4;
+    CRenderEngine::DrawHtmlText(dib.DC(), &m_manager, rc, L"go <a http://x>here</a> now {a}x{/a}", kWhite, links,
+                                texts, nLinks, 0, DT_SINGLELINE);
+    ASSERT_EQ(2, nLinks);
+    EXPECT_STREQ(L"http://x", texts[0]);
+    EXPECT_STREQ(L"", texts[1]);
+    const int cxGo = Extent(L"go ").cx;
+    EXPECT_EQ(10 + cxGo, links[0].left);
+    EXPECT_NEAR(Extent(L"here").cx, links[0].right - links[0].left, 1);
+    EXPECT_EQ(4, links[0].top);
+    EXPECT_EQ(4 + LineHeight(), links[0].bottom);
+    EXPECT_GT(links[1].left, links[0].right);
+
+    // No room in the arrays: nothing recorded, the text is still drawn.
+    CTestDib dib2(300, 40);
+    RECT rc2 = dib2.Bounds();
+    int nNone = 0;
+    CRenderEngine::DrawHtmlText(dib2.DC(), &m_manager, rc2, L"<a t>link</a>", kWhite, links, texts, nNone, 0,
+                                DT_SINGLELINE);
+    EXPECT_EQ(0, nNone);
+    EXPECT_GT(dib2.CountNot(dib2.Bounds(), 0), 10);
+}
+
+TEST_F(TextTest, HtmlCalculateRectangleMatchesPlainMeasurement)
+{
+    for (const wchar_t* pText : { L"Hello World, plain text", L"x", L"0%" }) {
+        RECT rc = HtmlExtent(pText);
+        EXPECT_EQ(Extent(pText).cx, rc.right - rc.left) << pText;
+        EXPECT_EQ(LineHeight(), rc.bottom - rc.top) << pText;
+    }
+    // The result never exceeds the given right edge.
+    RECT rcNarrow = HtmlExtent(L"Hello World, plain text", DT_SINGLELINE, 0, 30);
+    EXPECT_LE(rcNarrow.right, 30);
+}
+
+TEST_F(TextTest, HtmlLineBreaksParagraphsAndWordBreak)
+{
+    const int cy = LineHeight();
+    EXPECT_EQ(2 * cy, HtmlExtent(L"one{n}two", 0).bottom);
+    EXPECT_EQ(2 * cy, HtmlExtent(L"one\ntwo", 0).bottom);
+    RECT rcSingle = HtmlExtent(L"one{n}two", DT_SINGLELINE);
+    EXPECT_EQ(cy, rcSingle.bottom);
+    EXPECT_EQ(Extent(L"onetwo").cx, rcSingle.right);
+    // A paragraph adds its spacing to the lines it holds.
+    EXPECT_EQ(cy + (cy + 6), HtmlExtent(L"first<p 6>second</p>", 0).bottom);
+
+    const LONG cxTwoWords = Extent(L"alpha beta ").cx + 2;
+    RECT rcWrap = HtmlExtent(L"alpha beta alpha beta", DT_WORDBREAK, 0, cxTwoWords);
+    EXPECT_EQ(2 * cy, rcWrap.bottom);
+    EXPECT_LE(rcWrap.right, cxTwoWords);
+    // Without word break a run is cut at the last character that fits.
+    RECT rcCut = HtmlExtent(L"abcdefghijklmnopqrstuvwxyz", 0, 0, Extent(L"abcdefghij").cx);
+    EXPECT_GT(rcCut.bottom, cy);
+}
+
+TEST_F(TextTest, HtmlFontTagsSelectVariantsAndIndexedFonts)
+{
+    EXPECT_GT(HtmlExtent(L"{i}Hello{/i} x").right, 0);
+    EXPECT_EQ(HtmlExtent(L"{b}Hello{/b}").right, HtmlExtent(L"Hello").right);  // font 0 is bold already
+    EXPECT_NE(nullptr, m_manager.GetFont(L"Tahoma", 20, true, false, true));    // the italic variant was added
+    RECT rcBig = HtmlExtent(L"a{f 1}Big{/f}b");
+    EXPECT_EQ(LineHeight(1), rcBig.bottom);
+    EXPECT_EQ(Extent(L"a").cx + Extent(L"Big", 1).cx + Extent(L"b").cx, rcBig.right);
+    RECT rcFace = HtmlExtent(L"{f Tahoma 32}Big{/f}");
+    EXPECT_EQ(Extent(L"Big", 1).cx, rcFace.right);
+    EXPECT_EQ(Extent(L"ab").cx + 15, HtmlExtent(L"a{x 15}b").right);
+}
+
+TEST_F(TextTest, HtmlInlineImageFrameAndAlignment)
+{
+    CTestDib dib(100, 40);
+    Html(dib, L"{i frames.png 3 1}", DT_SINGLELINE);
+    EXPECT_EQ(64, dib.Count(dib.Bounds(), 0x00FF00));
+    EXPECT_EQ(0, dib.Count(dib.Bounds(), 0xFF0000));
+    EXPECT_EQ(8, HtmlExtent(L"{i frames.png 3 1}").right);
+    EXPECT_EQ(24, HtmlExtent(L"<i file='frames.png'>").right);  // one frame: the whole image
+
+    // Single-line centring places the text in the middle of the rectangle.
+    CTestDib centred(300, 40);
+    Html(centred, L"Hello", DT_SINGLELINE | DT_CENTER);
+    int left = 0, right = 0;
+    centred.InkColumns(0x000000, left, right);
+    const int cx = Extent(L"Hello").cx;
+    EXPECT_NEAR(150 - cx / 2, left, 3);
+    EXPECT_NEAR(150 + cx / 2, right, 4);
+}

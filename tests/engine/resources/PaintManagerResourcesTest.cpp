@@ -219,3 +219,32 @@ TEST_F(PaintManagerResources, InstanceAndResourceModule)
     CPaintManagerUI::SetResourceType(4);
     EXPECT_EQ(4, CPaintManagerUI::GetResourceType());
 }
+
+TEST_F(PaintManagerResources, ArchiveAndImagesFromModuleResources)
+{
+    // The installer's start-up: the locked "ZIPRES" resource 130 becomes the memory archive.
+    CPaintManagerUI::SetInstance(::GetModuleHandleW(nullptr));
+    HINSTANCE hInst = CPaintManagerUI::GetResourceDll();
+    HRSRC hRes = ::FindResourceW(hInst, MAKEINTRESOURCEW(130), L"ZIPRES");
+    ASSERT_NE(nullptr, hRes);
+    HGLOBAL hGlobal = ::LoadResource(hInst, hRes);
+    ASSERT_NE(nullptr, hGlobal);
+    CPaintManagerUI::SetResourceZip(::LockResource(hGlobal), ::SizeofResource(hInst, hRes), L"");
+
+    CPaintManagerUI manager;
+    const tagTImageInfo* pFromZip = manager.GetImageEx(L"page_home.png");
+    ASSERT_NE(nullptr, pFromZip);
+    EXPECT_TRUE(pFromZip->bAlpha);
+
+    // A numbered image of a resource type is read from the module, not the archive.
+    const tagTImageInfo* pTyped = manager.AddImage(L"200", L"PNG");
+    ASSERT_NE(nullptr, pTyped);
+    EXPECT_FALSE(pTyped->bAlpha);
+    EXPECT_EQ(std::wstring(L"PNG"), pTyped->sResType.GetData());
+    EXPECT_EQ(0xFFC86432u, ResourceTest::PixelAt(pTyped, 0, 0));
+    EXPECT_EQ(nullptr, manager.AddImage(L"201", L"PNG"));
+    // Reloading finds it again by number and type.
+    manager.ReloadImages();
+    EXPECT_EQ(pTyped, manager.GetImage(L"200"));
+    CPaintManagerUI::SetInstance(nullptr);
+}

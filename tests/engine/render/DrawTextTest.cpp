@@ -248,3 +248,49 @@ TEST_F(TextTest, HtmlInlineImageFrameAndAlignment)
     EXPECT_NEAR(150 - cx / 2, left, 3);
     EXPECT_NEAR(150 + cx / 2, right, 4);
 }
+
+TEST_F(TextTest, HtmlRawSelectedAndEllipsis)
+{
+    CTestDib plain(300, 40), raw(300, 40);
+    Plain(plain, L"<b>x</b>{n}");
+    Html(raw, L"{r}<b>x</b>{n}{/r}");
+    EXPECT_TRUE(plain.SameAs(raw));
+
+    CTestDib selected(100, 40);
+    Html(selected, L"{s}ab{/s}cd");
+    const DWORD dwSelected = m_manager.GetDefaultSelectedBkColor() & 0x00FFFFFF;
+    const int cxAb = Extent(L"ab").cx;
+    EXPECT_GT(selected.Count({ 0, 0, cxAb, 40 }, dwSelected), 20);
+    EXPECT_EQ(0, selected.Count({ cxAb + 1, 0, 100, 40 }, dwSelected));
+
+    // End ellipsis: the cut run loses two more characters, "..." follows, layout stops.
+    const LONG cxBox = Extent(L"abcdefgh").cx;
+    RECT rc = HtmlExtent(L"abcdefghijklmnop{n}second line", DT_END_ELLIPSIS, 0, cxBox);
+    EXPECT_EQ(LineHeight(), rc.bottom);
+    EXPECT_LE(rc.right, cxBox);
+    EXPECT_GE(rc.right, Extent(L"abcd...").cx);
+}
+
+TEST_F(TextTest, HtmlAlignmentOfSingleAndMultiLineText)
+{
+    const int cyLine = LineHeight();
+    CTestDib single(300, 100);
+    Html(single, L"Hello", DT_SINGLELINE | DT_RIGHT | DT_VCENTER);
+    RECT rcCalc = { 0, 0, 300, 100 };
+    int nLinks = 0;
+    CRenderEngine::DrawHtmlText(single.DC(), &m_manager, rcCalc, L"Hello", kWhite, NULL, NULL, nLinks, 0,
+                                DT_SINGLELINE | DT_RIGHT | DT_VCENTER | DT_CALCRECT);
+    CTestDib expected(300, 100);
+    RECT rcPlain = { 300 - Extent(L"Hello").cx, 50 - cyLine / 2, 300, 100 };
+    CRenderEngine::DrawText(expected.DC(), &m_manager, rcPlain, L"Hello", kWhite, 0, kLine);
+    EXPECT_TRUE(expected.SameAs(single));
+
+    // Multi-line centring: every line is centred on its own width.
+    CTestDib multi(300, 100);
+    Html(multi, L"ab{n}abcdef", DT_CENTER);
+    int left = 0, right = 0;
+    CTestDib firstLine(300, cyLine);
+    ::BitBlt(firstLine.DC(), 0, 0, 300, cyLine, multi.DC(), 0, 0, SRCCOPY);
+    firstLine.InkColumns(0x000000, left, right);
+    EXPECT_NEAR(150 - Extent(L"ab").cx / 2, left, 3);
+}

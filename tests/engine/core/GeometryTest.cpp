@@ -3,22 +3,11 @@
 #include "engine/core/CUIPoint.h"
 #include "engine/core/CUIRect.h"
 #include "engine/core/CUISize.h"
+#include "tests/support/ExpectRect.h"
 
 using SkinUI::CUIPoint;
 using SkinUI::CUIRect;
 using SkinUI::CUISize;
-
-namespace {
-
-void ExpectRect(const RECT& rc, LONG l, LONG t, LONG r, LONG b)
-{
-    EXPECT_EQ(l, rc.left);
-    EXPECT_EQ(t, rc.top);
-    EXPECT_EQ(r, rc.right);
-    EXPECT_EQ(b, rc.bottom);
-}
-
-}  // namespace
 
 TEST(CUIRectText, FromStringSeparatorsAndShortTexts)
 {

@@ -3,20 +3,9 @@
 
 #include "engine/manager/CPaintManagerUI.h"
 #include "engine/render/tagTDrawInfo.h"
+#include "tests/support/ExpectRect.h"
 
 using namespace SkinUI;
-
-namespace {
-
-void ExpectRect(const RECT& rc, LONG l, LONG t, LONG r, LONG b)
-{
-    EXPECT_EQ(l, rc.left);
-    EXPECT_EQ(t, rc.top);
-    EXPECT_EQ(r, rc.right);
-    EXPECT_EQ(b, rc.bottom);
-}
-
-}  // namespace
 
 TEST(DrawInfoParse, BareNameAndFileKeyNameTheSameImage)
 {

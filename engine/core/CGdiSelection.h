@@ -8,24 +8,27 @@
 
 #include <windows.h>
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CGdiSelection
 {
 public:
-    CGdiSelection(HDC hDC, HGDIOBJ hObject)
-        : m_hDC(hDC), m_hOld(NULL)
+    CGdiSelection(HDC hDC, HGDIOBJ hObject) : m_hDC(hDC), m_hOld(NULL)
     {
-        if (m_hDC != NULL && hObject != NULL) {
+        if (m_hDC != NULL && hObject != NULL)
+        {
             m_hOld = ::SelectObject(m_hDC, hObject);
-            if (m_hOld == HGDI_ERROR) m_hOld = NULL;
+            if (m_hOld == HGDI_ERROR)
+                m_hOld = NULL;
         }
     }
     CGdiSelection(const CGdiSelection&) = delete;
     CGdiSelection& operator=(const CGdiSelection&) = delete;
     ~CGdiSelection()
     {
-        if (m_hOld != NULL) ::SelectObject(m_hDC, m_hOld);
+        if (m_hOld != NULL)
+            ::SelectObject(m_hDC, m_hOld);
     }
 
     bool IsSelected() const { return m_hOld != NULL; }
@@ -35,4 +38,4 @@ private:
     HGDIOBJ m_hOld;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -10,7 +10,8 @@
 #include <windows.h>
 #include <wchar.h>
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CModuleHandle
 {
@@ -20,7 +21,8 @@ public:
     CModuleHandle(CModuleHandle&& src) noexcept : m_hModule(src.m_hModule) { src.m_hModule = NULL; }
     CModuleHandle& operator=(CModuleHandle&& src) noexcept
     {
-        if (this != &src) {
+        if (this != &src)
+        {
             Reset();
             m_hModule = src.m_hModule;
             src.m_hModule = NULL;
@@ -35,7 +37,8 @@ public:
     bool IsNull() const { return m_hModule == NULL; }
     void Reset()
     {
-        if (m_hModule != NULL) ::FreeLibrary(m_hModule);
+        if (m_hModule != NULL)
+            ::FreeLibrary(m_hModule);
         m_hModule = NULL;
     }
     FARPROC GetProc(const char* pstrName) const
@@ -50,11 +53,13 @@ public:
         if (pstrFileName == NULL || *pstrFileName == L'\0' || wcspbrk(pstrFileName, L"\\/:") != NULL)
             return CModuleHandle();
         HMODULE hModule = ::LoadLibraryExW(pstrFileName, NULL, LOAD_LIBRARY_SEARCH_SYSTEM32);
-        if (hModule == NULL) {
+        if (hModule == NULL)
+        {
             wchar_t szPath[MAX_PATH];
             UINT nDir = ::GetSystemDirectoryW(szPath, MAX_PATH);
             size_t nName = wcslen(pstrFileName);
-            if (nDir > 0 && nDir + 1 + nName < MAX_PATH) {
+            if (nDir > 0 && nDir + 1 + nName < MAX_PATH)
+            {
                 szPath[nDir] = L'\\';
                 wcscpy(szPath + nDir + 1, pstrFileName);
                 hModule = ::LoadLibraryExW(szPath, NULL, LOAD_WITH_ALTERED_SEARCH_PATH);
@@ -67,4 +72,4 @@ private:
     HMODULE m_hModule;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -12,7 +12,8 @@
 
 #include <map>
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CStdPtrArray
 {
@@ -23,7 +24,7 @@ public:
     ~CStdPtrArray();
 
     void Empty();
-    bool Resize(int iSize);  // empties, then holds iSize null entries
+    bool Resize(int iSize); // empties, then holds iSize null entries
     bool IsEmpty() const;
     int Find(void* pData) const;
     bool Add(void* pData);
@@ -51,4 +52,4 @@ private:
     std::map<void*, int> m_mapIndex;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -12,7 +12,8 @@
 
 #include "engine/core/CUIString.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CStdStringPtrMap
 {
@@ -25,7 +26,7 @@ public:
     void Resize(int nSize = 83);
     void* Find(const wchar_t* key, bool optimize = true) const;
     bool Insert(const wchar_t* key, void* pData);
-    void* Set(const wchar_t* key, void* pData);  // previous data, or null when newly inserted
+    void* Set(const wchar_t* key, void* pData); // previous data, or null when newly inserted
     bool Remove(const wchar_t* key);
     void RemoveAll();
     int GetSize() const;
@@ -49,4 +50,4 @@ private:
     int m_nCount;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -8,7 +8,8 @@
 // is not range-checked.
 #pragma once
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CStdValArray
 {
@@ -34,4 +35,4 @@ private:
     int m_nAllocated;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

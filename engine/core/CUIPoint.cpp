@@ -2,9 +2,13 @@
 
 #include "engine/core/CUIRect.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
-CUIPoint::CUIPoint() { x = y = 0; }
+CUIPoint::CUIPoint()
+{
+    x = y = 0;
+}
 
 CUIPoint::CUIPoint(const POINT& src)
 {
@@ -24,7 +28,10 @@ CUIPoint::CUIPoint(LPARAM lParam)
     y = static_cast<short>(HIWORD(lParam));
 }
 
-CUIPoint::CUIPoint(const wchar_t* lpszValue) { FromString(lpszValue); }
+CUIPoint::CUIPoint(const wchar_t* lpszValue)
+{
+    FromString(lpszValue);
+}
 
 bool CUIPoint::FromString(const wchar_t* lpszValue)
 {
@@ -43,4 +50,4 @@ CUIString CUIPoint::ToString() const
     return s;
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -7,7 +7,8 @@
 #include <windows.h>
 #include "engine/core/CUIString.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CUIPoint : public POINT
 {
@@ -15,7 +16,7 @@ public:
     CUIPoint();
     CUIPoint(const POINT& src);
     CUIPoint(LONG x, LONG y);
-    explicit CUIPoint(LPARAM lParam);  // signed low word = x, signed high word = y
+    explicit CUIPoint(LPARAM lParam); // signed low word = x, signed high word = y
     explicit CUIPoint(const wchar_t* lpszValue);
 
     // Same reading rules as CUIRect::FromString with two numbers.
@@ -23,4 +24,4 @@ public:
     CUIString ToString() const;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -8,7 +8,8 @@
 #include <windows.h>
 #include "engine/core/CUIString.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CUIRect : public RECT
 {
@@ -37,9 +38,13 @@ public:
     bool IntersectRect(const RECT& rc1, const RECT& rc2);
     POINT CenterPoint() const;
 
-    enum { ALIGN_HCENTER = 0x1, ALIGN_VCENTER = 0x4 };
+    enum
+    {
+        ALIGN_HCENTER = 0x1,
+        ALIGN_VCENTER = 0x4
+    };
     // Keeps the size; places it centred (per flag) or at target's left/top edge.
     void AlignRect(const RECT& rcTarget, UINT uFlags);
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

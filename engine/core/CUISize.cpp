@@ -2,9 +2,13 @@
 
 #include "engine/core/CUIRect.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
-CUISize::CUISize() { cx = cy = 0; }
+CUISize::CUISize()
+{
+    cx = cy = 0;
+}
 
 CUISize::CUISize(const SIZE& src)
 {
@@ -24,7 +28,10 @@ CUISize::CUISize(LONG iCx, LONG iCy)
     cy = iCy;
 }
 
-CUISize::CUISize(const wchar_t* lpszValue) { FromString(lpszValue); }
+CUISize::CUISize(const wchar_t* lpszValue)
+{
+    FromString(lpszValue);
+}
 
 bool CUISize::FromString(const wchar_t* lpszValue)
 {
@@ -43,4 +50,4 @@ CUIString CUISize::ToString() const
     return s;
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -7,7 +7,8 @@
 #include <windows.h>
 #include "engine/core/CUIString.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CUISize : public SIZE
 {
@@ -23,4 +24,4 @@ public:
     CUIString ToString() const;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

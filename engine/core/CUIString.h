@@ -13,12 +13,16 @@
 
 #include <windows.h>
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CUIString
 {
 public:
-    enum { MAX_LOCAL_STRING_LEN = 63 };  // inline buffer holds 62 characters plus terminator
+    enum
+    {
+        MAX_LOCAL_STRING_LEN = 63
+    }; // inline buffer holds 62 characters plus terminator
 
     CUIString();
     CUIString(wchar_t ch);
@@ -87,4 +91,4 @@ private:
     wchar_t m_szBuffer[MAX_LOCAL_STRING_LEN + 1];
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

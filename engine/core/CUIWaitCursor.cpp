@@ -1,9 +1,13 @@
 #include "engine/core/CUIWaitCursor.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 CUIWaitCursor::CUIWaitCursor() : m_hOrigCursor(::SetCursor(::LoadCursorW(NULL, IDC_WAIT))) {}
 
-CUIWaitCursor::~CUIWaitCursor() { ::SetCursor(m_hOrigCursor); }
+CUIWaitCursor::~CUIWaitCursor()
+{
+    ::SetCursor(m_hOrigCursor);
+}
 
-}  // namespace SkinUI
+} // namespace SkinUI

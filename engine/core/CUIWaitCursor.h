@@ -7,7 +7,8 @@
 
 #include <windows.h>
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CUIWaitCursor
 {
@@ -21,4 +22,4 @@ private:
     HCURSOR m_hOrigCursor;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -6,7 +6,8 @@
 
 #include <windows.h>
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class STRINGorID
 {
@@ -14,10 +15,10 @@ public:
     STRINGorID(const wchar_t* lpString);
     STRINGorID(unsigned int nID);
 
-    bool IsID() const;        // true for a resource number
-    WORD GetID() const;       // the number, 0 for a name
+    bool IsID() const;  // true for a resource number
+    WORD GetID() const; // the number, 0 for a name
 
-    const wchar_t* m_lpstr;   // name pointer or MAKEINTRESOURCEW(number)
+    const wchar_t* m_lpstr; // name pointer or MAKEINTRESOURCEW(number)
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

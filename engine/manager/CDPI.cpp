@@ -2,9 +2,11 @@
 
 #include "engine/core/CModuleHandle.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
-namespace {
+namespace
+{
 
 // Shcore's per-monitor DPI functions exist from Windows 8.1 on.
 bool IsWindows81OrLater()
@@ -18,8 +20,8 @@ bool IsWindows81OrLater()
     mask = ::VerSetConditionMask(mask, VER_MAJORVERSION, VER_GREATER_EQUAL);
     mask = ::VerSetConditionMask(mask, VER_MINORVERSION, VER_GREATER_EQUAL);
     mask = ::VerSetConditionMask(mask, VER_SERVICEPACKMAJOR, VER_GREATER_EQUAL);
-    return ::VerifyVersionInfoW(&osvi, VER_MAJORVERSION | VER_MINORVERSION | VER_SERVICEPACKMAJOR,
-        mask) != FALSE;
+    return ::VerifyVersionInfoW(&osvi, VER_MAJORVERSION | VER_MINORVERSION | VER_SERVICEPACKMAJOR, mask) !=
+           FALSE;
 }
 
 // Loaded once, from the system folder only, and kept for the process.
@@ -35,7 +37,7 @@ typedef HRESULT(WINAPI* PFN_GetDpiForMonitor)(HMONITOR, int, UINT*, UINT*);
 
 const int MDT_EFFECTIVE_DPI_VALUE = 0;
 
-}  // namespace
+} // namespace
 
 CDPI::CDPI() : m_nScaleFactor(0), m_nScaleFactorSDA(0), m_Awareness(DPI_PER_MONITOR_AWARE)
 {
@@ -44,11 +46,13 @@ CDPI::CDPI() : m_nScaleFactor(0), m_nScaleFactorSDA(0), m_Awareness(DPI_PER_MONI
 
 int CDPI::GetDPIOfMonitor(HMONITOR hMonitor)
 {
-    if (IsWindows81OrLater()) {
+    if (IsWindows81OrLater())
+    {
         PFN_GetDpiForMonitor pfn = reinterpret_cast<PFN_GetDpiForMonitor>(
             reinterpret_cast<void*>(Shcore().GetProc("GetDpiForMonitor")));
         UINT dpiX = 96, dpiY = 96;
-        if (pfn == nullptr || FAILED(pfn(hMonitor, MDT_EFFECTIVE_DPI_VALUE, &dpiX, &dpiY))) {
+        if (pfn == nullptr || FAILED(pfn(hMonitor, MDT_EFFECTIVE_DPI_VALUE, &dpiX, &dpiY)))
+        {
             ::MessageBoxW(nullptr, L"GetDpiForMonitor failed", L"Notification", MB_OK);
             return 96;
         }
@@ -56,7 +60,8 @@ int CDPI::GetDPIOfMonitor(HMONITOR hMonitor)
     }
     HDC hdc = ::GetDC(nullptr);
     int dpi = hdc != nullptr ? ::GetDeviceCaps(hdc, LOGPIXELSX) : 96;
-    if (hdc != nullptr) ::ReleaseDC(nullptr, hdc);
+    if (hdc != nullptr)
+        ::ReleaseDC(nullptr, hdc);
     return dpi;
 }
 
@@ -73,13 +78,15 @@ int CDPI::GetMainMonitorDPI()
 
 bool CDPI::SetDPIAwareness(int awareness)
 {
-    if (!IsWindows81OrLater()) {
+    if (!IsWindows81OrLater())
+    {
         m_Awareness = awareness;
         return false;
     }
     PFN_SetProcessDpiAwareness pfn = reinterpret_cast<PFN_SetProcessDpiAwareness>(
         reinterpret_cast<void*>(Shcore().GetProc("SetProcessDpiAwareness")));
-    if (pfn != nullptr && pfn(awareness) == S_OK) {
+    if (pfn != nullptr && pfn(awareness) == S_OK)
+    {
         m_Awareness = awareness;
         return true;
     }
@@ -88,44 +95,52 @@ bool CDPI::SetDPIAwareness(int awareness)
 
 int CDPI::GetDPIAwareness()
 {
-    if (IsWindows81OrLater()) {
+    if (IsWindows81OrLater())
+    {
         PFN_GetProcessDpiAwareness pfn = reinterpret_cast<PFN_GetProcessDpiAwareness>(
             reinterpret_cast<void*>(Shcore().GetProc("GetProcessDpiAwareness")));
         int value = m_Awareness;
-        if (pfn != nullptr && SUCCEEDED(pfn(nullptr, &value))) m_Awareness = value;
+        if (pfn != nullptr && SUCCEEDED(pfn(nullptr, &value)))
+            m_Awareness = value;
     }
     return m_Awareness;
 }
 
 UINT CDPI::GetDPI() const
 {
-    if (m_Awareness == DPI_UNAWARE) return 96;
+    if (m_Awareness == DPI_UNAWARE)
+        return 96;
     return static_cast<UINT>(::MulDiv(static_cast<int>(GetScale()), 96, 100));
 }
 
 UINT CDPI::GetScale() const
 {
-    if (m_Awareness == DPI_UNAWARE) return 100;
-    if (m_Awareness == DPI_SYSTEM_AWARE) return static_cast<UINT>(m_nScaleFactorSDA);
+    if (m_Awareness == DPI_UNAWARE)
+        return 100;
+    if (m_Awareness == DPI_SYSTEM_AWARE)
+        return static_cast<UINT>(m_nScaleFactorSDA);
     return static_cast<UINT>(m_nScaleFactor);
 }
 
 void CDPI::SetScale(UINT uDPI)
 {
     m_nScaleFactor = ::MulDiv(static_cast<int>(uDPI), 100, 96);
-    if (m_nScaleFactorSDA == 0) m_nScaleFactorSDA = m_nScaleFactor;
+    if (m_nScaleFactorSDA == 0)
+        m_nScaleFactorSDA = m_nScaleFactor;
 }
 
 int CDPI::Scale(int iValue) const
 {
-    if (m_Awareness == DPI_UNAWARE) return iValue;
+    if (m_Awareness == DPI_UNAWARE)
+        return iValue;
     return ::MulDiv(iValue, static_cast<int>(GetScale()), 100);
 }
 
 int CDPI::ScaleBack(int iValue) const
 {
     int factor = static_cast<int>(GetScale());
-    if (factor == 0) return iValue;  // a zero DPI was set; nothing sensible to undo
+    if (factor == 0)
+        return iValue; // a zero DPI was set; nothing sensible to undo
     return ::MulDiv(iValue, 100, factor);
 }
 
@@ -137,7 +152,8 @@ RECT CDPI::Scale(RECT rcRect) const
 
 void CDPI::Scale(RECT* pRect) const
 {
-    if (pRect == nullptr) return;
+    if (pRect == nullptr)
+        return;
     int sw = Scale(pRect->right - pRect->left);
     int sh = Scale(pRect->bottom - pRect->top);
     pRect->left = Scale(pRect->left);
@@ -148,7 +164,8 @@ void CDPI::Scale(RECT* pRect) const
 
 void CDPI::ScaleBack(RECT* pRect) const
 {
-    if (pRect == nullptr) return;
+    if (pRect == nullptr)
+        return;
     int sw = ScaleBack(pRect->right - pRect->left);
     int sh = ScaleBack(pRect->bottom - pRect->top);
     pRect->left = ScaleBack(pRect->left);
@@ -165,9 +182,10 @@ SIZE CDPI::Scale(SIZE szSize) const
 
 void CDPI::Scale(SIZE* pSize) const
 {
-    if (pSize == nullptr) return;
+    if (pSize == nullptr)
+        return;
     pSize->cx = Scale(pSize->cx);
     pSize->cy = Scale(pSize->cy);
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

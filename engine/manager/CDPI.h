@@ -13,7 +13,8 @@
 
 #include <windows.h>
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CDPI
 {
@@ -53,4 +54,4 @@ private:
     int m_Awareness;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

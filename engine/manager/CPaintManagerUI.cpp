@@ -2,7 +2,8 @@
 // Term. The resource operations live in engine/resources/CPaintManagerUIResources.cpp.
 #include "engine/manager/CPaintManagerUI.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 CStdPtrArray CPaintManagerUI::m_aPreMessages;
 
@@ -25,16 +26,19 @@ void CPaintManagerUI::Init(HWND hWnd, const wchar_t* pstrName)
     RemoveAllStyle(false);
     RemoveAllDefaultAttributeList(false);
     m_sName = pstrName;
-    if (m_hWndPaint != hWnd) {
+    if (m_hWndPaint != hWnd)
+    {
         m_hWndPaint = hWnd;
         m_hDcPaint.Reset(hWnd);
-        if (m_aPreMessages.Find(this) < 0) m_aPreMessages.Add(this);
+        if (m_aPreMessages.Find(this) < 0)
+            m_aPreMessages.Add(this);
     }
 }
 
 CDPI* CPaintManagerUI::GetDPIObj()
 {
-    if (!m_pDPI) m_pDPI.reset(new CDPI);
+    if (!m_pDPI)
+        m_pDPI.reset(new CDPI);
     return m_pDPI.get();
 }
 
@@ -48,4 +52,4 @@ void CPaintManagerUI::Term()
     TermResources();
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -29,7 +29,8 @@
 #include "engine/resources/tagTImageInfo.h"
 #include "engine/resources/tagTResInfo.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CZipArchive;
 struct tagTDrawInfo;
@@ -68,29 +69,27 @@ public:
     static void SetCurrentPath(const wchar_t* pStrPath);
     static void SetResourceDll(HINSTANCE hInst);
     static void SetResourcePath(const wchar_t* pStrPath);
-    static void SetResourceZip(const void* pVoid, unsigned int len,
-        const wchar_t* password = nullptr);
+    static void SetResourceZip(const void* pVoid, unsigned int len, const wchar_t* password = nullptr);
     static void SetResourceZip(const wchar_t* pstrZip, bool bCachedResourceZip = false,
-        const wchar_t* password = nullptr);
+                               const wchar_t* password = nullptr);
     static void SetResourceType(int nType);
     static int GetResourceType();
 
     // ---- images -----------------------------------------------------------------------
     const tagTImageInfo* GetImage(const wchar_t* bitmap);
-    const tagTImageInfo* GetImageEx(const wchar_t* bitmap, const wchar_t* type = nullptr,
-        DWORD mask = 0, int width = 0, int height = 0, DWORD fillcolor = 0,
-        bool bUseHSL = false, HINSTANCE instance = nullptr);
-    const tagTImageInfo* AddImage(const wchar_t* bitmap, const wchar_t* type = nullptr,
-        DWORD mask = 0, int width = 0, int height = 0, DWORD fillcolor = 0,
-        bool bUseHSL = false, bool bShared = false, HINSTANCE instance = nullptr);
+    const tagTImageInfo* GetImageEx(const wchar_t* bitmap, const wchar_t* type = nullptr, DWORD mask = 0,
+                                    int width = 0, int height = 0, DWORD fillcolor = 0, bool bUseHSL = false,
+                                    HINSTANCE instance = nullptr);
+    const tagTImageInfo* AddImage(const wchar_t* bitmap, const wchar_t* type = nullptr, DWORD mask = 0,
+                                  int width = 0, int height = 0, DWORD fillcolor = 0, bool bUseHSL = false,
+                                  bool bShared = false, HINSTANCE instance = nullptr);
     bool RemoveImage(const wchar_t* bitmap, bool bShared = false);
     void RemoveAllImages(bool bShared = false);
     static void ReloadSharedImages();
     void ReloadImages();
     static void ReloadSkin();
     // The table key of an image: its name, or "%s-%d-%d-%08X" when a size or fill is given.
-    static CUIString MakeImageKey(const wchar_t* bitmap, int width, int height,
-        DWORD fillcolor);
+    static CUIString MakeImageKey(const wchar_t* bitmap, int width, int height, DWORD fillcolor);
 
     // ---- parsed image descriptions ----------------------------------------------------
     tagTDrawInfo* GetDrawInfo(const wchar_t* pStrImage, const wchar_t* pStrModify);
@@ -98,18 +97,17 @@ public:
     void RemoveAllDrawInfos();
 
     // ---- fonts ------------------------------------------------------------------------
-    HFONT AddFont(int id, const wchar_t* pStrFontName, int nSize, bool bBold,
-        bool bUnderline, bool bItalic, bool bShared = false);
+    HFONT AddFont(int id, const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline, bool bItalic,
+                  bool bShared = false);
     bool AddFontArray(const wchar_t* pstrPath);
-    void SetDefaultFont(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline,
-        bool bItalic, bool bShared = false);
+    void SetDefaultFont(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline, bool bItalic,
+                        bool bShared = false);
     tagTFontInfo* GetDefaultFontInfo();
     HFONT GetFont(int id);
-    HFONT GetFont(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline,
-        bool bItalic);
+    HFONT GetFont(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline, bool bItalic);
     int GetFontIndex(HFONT hFont, bool bShared = false);
-    int GetFontIndex(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline,
-        bool bItalic, bool bShared = false);
+    int GetFontIndex(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline, bool bItalic,
+                     bool bShared = false);
     void RemoveFont(HFONT hFont, bool bShared = false);
     void RemoveFont(int id, bool bShared = false);
     void RemoveAllFonts(bool bShared = false);
@@ -126,7 +124,7 @@ public:
     void RemoveAllStyle(bool bShared = false);
 
     void AddDefaultAttributeList(const wchar_t* pStrControlName, const wchar_t* pStrControlAttrList,
-        bool bShared = false);
+                                 bool bShared = false);
     const wchar_t* GetDefaultAttributeList(const wchar_t* pStrControlName) const;
     bool RemoveDefaultAttributeList(const wchar_t* pStrControlName, bool bShared = false);
     void RemoveAllDefaultAttributeList(bool bShared = false);
@@ -158,7 +156,7 @@ private:
     bool m_bLayered = false;
     bool m_bUseGdiplusText = false;
     int m_trh = 0;
-    POINT m_ptLastMousePos = { -1, -1 };
+    POINT m_ptLastMousePos = {-1, -1};
 
 private:
     // Resource part helpers (CPaintManagerUIResources.cpp).
@@ -167,11 +165,10 @@ private:
     static void TermResources();
     static void FreeResInfo(tagTResInfo& info);
     tagTResInfo& TableFor(bool bShared);
-    HFONT CreateSkinFont(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline,
-        bool bItalic, bool bBoldAddsWeight, BYTE quality);
+    HFONT CreateSkinFont(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline, bool bItalic,
+                         bool bBoldAddsWeight, BYTE quality);
     void MeasureFont(tagTFontInfo* pFontInfo);
-    static bool ReloadImageRecord(const wchar_t* key, tagTImageInfo* pImage,
-        CPaintManagerUI* pManager);
+    static bool ReloadImageRecord(const wchar_t* key, tagTImageInfo* pImage, CPaintManagerUI* pManager);
     static void ReloadImageTable(CStdStringPtrMap& table, CPaintManagerUI* pManager);
 
     // Window.
@@ -181,10 +178,10 @@ private:
     std::unique_ptr<CDPI> m_pDPI;
     bool m_bForceUseSharedRes;
     tagTResInfo m_ResInfo;
-    CStdPtrArray m_aFonts;  // CFontMemResource* of AddFontArray, owned
+    CStdPtrArray m_aFonts; // CFontMemResource* of AddFontArray, owned
 
     // Process-wide.
-    static CStdPtrArray m_aPreMessages;  // every live manager that went through Init
+    static CStdPtrArray m_aPreMessages; // every live manager that went through Init
     static HINSTANCE m_hInstance;
     static HINSTANCE m_hResourceInstance;
     static CUIString m_pStrResourcePath;
@@ -196,4 +193,4 @@ private:
     static tagTResInfo m_SharedResInfo;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -8,7 +8,8 @@
 
 #include <windows.h>
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CWindowDC
 {
@@ -20,7 +21,8 @@ public:
 
     void Reset(HWND hWnd)
     {
-        if (m_hDC != nullptr) ::ReleaseDC(m_hWnd, m_hDC);
+        if (m_hDC != nullptr)
+            ::ReleaseDC(m_hWnd, m_hDC);
         m_hWnd = hWnd;
         m_hDC = hWnd != nullptr ? ::GetDC(hWnd) : nullptr;
     }
@@ -32,4 +34,4 @@ private:
     HDC m_hDC;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

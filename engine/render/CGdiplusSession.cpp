@@ -2,10 +2,10 @@
 
 #include <gdiplus.h>
 
-namespace SkinUI {
+namespace SkinUI
+{
 
-CGdiplusSession::CGdiplusSession()
-    : m_uToken(0), m_bStarted(false)
+CGdiplusSession::CGdiplusSession() : m_uToken(0), m_bStarted(false)
 {
     Gdiplus::GdiplusStartupInput input;
     m_bStarted = Gdiplus::GdiplusStartup(&m_uToken, &input, NULL) == Gdiplus::Ok;
@@ -13,7 +13,8 @@ CGdiplusSession::CGdiplusSession()
 
 CGdiplusSession::~CGdiplusSession()
 {
-    if (m_bStarted) Gdiplus::GdiplusShutdown(m_uToken);
+    if (m_bStarted)
+        Gdiplus::GdiplusShutdown(m_uToken);
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -8,7 +8,8 @@
 
 #include <windows.h>
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CGdiplusSession
 {
@@ -25,4 +26,4 @@ private:
     bool m_bStarted;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

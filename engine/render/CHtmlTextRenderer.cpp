@@ -10,9 +10,11 @@
 #include "engine/resources/tagTFontInfo.h"
 #include "engine/resources/tagTImageInfo.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
-namespace {
+namespace
+{
 
 inline bool IsOpener(wchar_t ch)
 {
@@ -42,10 +44,12 @@ inline COLORREF ToColorRef(DWORD argb)
 // Reads a decimal number at the start of the text (after blanks); fallback when there is none.
 int ReadNumber(const wchar_t*& p, int nFallback)
 {
-    while (*p == L' ' || *p == L'\t') ++p;
+    while (*p == L' ' || *p == L'\t')
+        ++p;
     wchar_t* pEnd = NULL;
     long n = wcstol(p, &pEnd, 10);
-    if (pEnd == p) return nFallback;
+    if (pEnd == p)
+        return nFallback;
     p = pEnd;
     return static_cast<int>(n);
 }
@@ -65,71 +69,88 @@ const int kMaxVariantFontProbe = 4096;
 // A text's lines are bounded by its length; this only stops pathological markup early.
 const int kMaxLines = 100000;
 
-}  // namespace
+} // namespace
 
 CHtmlTextRenderer::CHtmlTextRenderer(HDC hDC, CPaintManagerUI* pManager, RECT* pLinks, CUIString* sLinks,
                                      int& nLinkRects)
     : m_hDC(hDC), m_pManager(pManager), m_pLinks(pLinks), m_sLinks(sLinks), m_nLinkRects(nLinkRects),
       m_nLinkCapacity((pLinks != NULL && sLinks != NULL && nLinkRects > 0) ? nLinkRects : 0), m_uStyle(0),
-      m_dwTextColor(0), m_bCalc(false), m_bSingleLine(false), m_nMaxImageBottom(0), m_hFontSelected(NULL), m_bMeasuring(false)
+      m_dwTextColor(0), m_bCalc(false), m_bSingleLine(false), m_nMaxImageBottom(0), m_hFontSelected(NULL),
+      m_bMeasuring(false)
 {
     ::SetRectEmpty(&m_rc);
 }
 
 wchar_t CHtmlTextRenderer::LiteralBracket(const wchar_t* p)
 {
-    if (p[0] == L'{' && (p[1] == L'<' || p[1] == L'>') && p[2] == L'}') return p[1];
-    if (p[0] == L'<' && (p[1] == L'{' || p[1] == L'}') && p[2] == L'>') return p[1];
+    if (p[0] == L'{' && (p[1] == L'<' || p[1] == L'>') && p[2] == L'}')
+        return p[1];
+    if (p[0] == L'<' && (p[1] == L'{' || p[1] == L'}') && p[2] == L'>')
+        return p[1];
     return 0;
 }
 
 CHtmlTextRenderer::tagTTag CHtmlTextRenderer::ParseTag(const wchar_t* p, bool bRaw)
 {
     tagTTag tag;
-    if (!IsOpener(p[0])) return tag;
-    if (p[1] == L'/') {
-        if (!IsTagLetter(p[2]) || !IsCloser(p[3])) return tag;
-        if (bRaw && p[2] != L'r') return tag;
+    if (!IsOpener(p[0]))
+        return tag;
+    if (p[1] == L'/')
+    {
+        if (!IsTagLetter(p[2]) || !IsCloser(p[3]))
+            return tag;
+        if (bRaw && p[2] != L'r')
+            return tag;
         tag.bValid = true;
         tag.bClosing = true;
         tag.chLetter = p[2];
         tag.pEnd = p + 4;
         return tag;
     }
-    if (bRaw || !IsTagLetter(p[1])) return tag;
-    if (IsCloser(p[2])) {
+    if (bRaw || !IsTagLetter(p[1]))
+        return tag;
+    if (IsCloser(p[2]))
+    {
         tag.bValid = true;
         tag.chLetter = p[1];
         tag.pEnd = p + 3;
         return tag;
     }
-    if (p[2] != L' ') return tag;
+    if (p[2] != L' ')
+        return tag;
     const wchar_t* pArgs = p + 3;
-    while (*pArgs == L' ') ++pArgs;
+    while (*pArgs == L' ')
+        ++pArgs;
     const wchar_t* pClose = pArgs;
-    while (*pClose != L'\0' && !IsCloser(*pClose)) ++pClose;
-    if (*pClose == L'\0') return tag;  // never closed: the bracket is ordinary text
+    while (*pClose != L'\0' && !IsCloser(*pClose))
+        ++pClose;
+    if (*pClose == L'\0')
+        return tag; // never closed: the bracket is ordinary text
     tag.bValid = true;
     tag.chLetter = p[1];
     tag.pArgs = pArgs;
     tag.nArgs = static_cast<int>(pClose - pArgs);
-    while (tag.nArgs > 0 && pArgs[tag.nArgs - 1] == L' ') --tag.nArgs;
+    while (tag.nArgs > 0 && pArgs[tag.nArgs - 1] == L' ')
+        --tag.nArgs;
     tag.pEnd = pClose + 1;
     return tag;
 }
 
 void CHtmlTextRenderer::EnsureMetrics(tagTFontInfo* pFont)
 {
-    if (pFont->tm.tmHeight != 0) return;
+    if (pFont->tm.tmHeight != 0)
+        return;
     HGDIOBJ hOld = ::SelectObject(m_hDC, pFont->hFont.Get());
     ::GetTextMetricsW(m_hDC, &pFont->tm);
-    if (hOld != NULL && hOld != HGDI_ERROR) ::SelectObject(m_hDC, hOld);
+    if (hOld != NULL && hOld != HGDI_ERROR)
+        ::SelectObject(m_hDC, hOld);
 }
 
 void CHtmlTextRenderer::SelectFont(tagTFontInfo* pFont)
 {
     EnsureMetrics(pFont);
-    if (m_hFontSelected != pFont->hFont.Get()) {
+    if (m_hFontSelected != pFont->hFont.Get())
+    {
         ::SelectObject(m_hDC, pFont->hFont.Get());
         m_hFontSelected = pFont->hFont.Get();
     }
@@ -141,15 +162,18 @@ int CHtmlTextRenderer::LineHeightOf(tagTFontInfo* pFont) const
     return pFont->tm.tmHeight + pFont->tm.tmExternalLeading + nParagraph;
 }
 
-tagTFontInfo* CHtmlTextRenderer::FindOrAddFont(const wchar_t* pstrFace, int nSize, bool bBold, bool bUnderline,
-                                               bool bItalic)
+tagTFontInfo* CHtmlTextRenderer::FindOrAddFont(const wchar_t* pstrFace, int nSize, bool bBold,
+                                               bool bUnderline, bool bItalic)
 {
     HFONT hFont = m_pManager->GetFont(pstrFace, nSize, bBold, bUnderline, bItalic);
-    if (hFont == NULL) {
+    if (hFont == NULL)
+    {
         int id = kFirstVariantFontId;
-        for (int n = 0; n < kMaxVariantFontProbe; ++n, ++id) {
+        for (int n = 0; n < kMaxVariantFontProbe; ++n, ++id)
+        {
             tagTFontInfo* pUsed = m_pManager->GetFontInfo(id);
-            if (pUsed == NULL || pUsed->id != id) break;
+            if (pUsed == NULL || pUsed->id != id)
+                break;
         }
         hFont = m_pManager->AddFont(id, pstrFace, nSize, bBold, bUnderline, bItalic);
     }
@@ -162,7 +186,8 @@ tagTFontInfo* CHtmlTextRenderer::Variant(tagTFontInfo* pBase, bool bBold, bool b
     const bool b = pBase->bBold || bBold;
     const bool u = pBase->bUnderline || bUnderline;
     const bool i = pBase->bItalic || bItalic;
-    if (b == pBase->bBold && u == pBase->bUnderline && i == pBase->bItalic) return pBase;
+    if (b == pBase->bBold && u == pBase->bUnderline && i == pBase->bItalic)
+        return pBase;
     tagTFontInfo* pFont = FindOrAddFont(pBase->sFontName, pBase->iSize, b, u, i);
     return pFont != NULL ? pFont : pBase;
 }
@@ -175,7 +200,8 @@ tagTFontInfo* CHtmlTextRenderer::FontByFace(const wchar_t* pArgs, int nArgs)
     CUIString sRest = nFaceEnd < 0 ? CUIString() : sArgs.Mid(nFaceEnd);
     const wchar_t* p = sRest.GetData();
     int nSize = ReadNumber(p, 10);
-    if (nSize <= 0 || nSize > 1000) nSize = 10;
+    if (nSize <= 0 || nSize > 1000)
+        nSize = 10;
     const bool bBold = ContainsNoCase(sRest, L"bold");
     const bool bUnderline = ContainsNoCase(sRest, L"underline");
     const bool bItalic = ContainsNoCase(sRest, L"italic");
@@ -186,33 +212,38 @@ tagTFontInfo* CHtmlTextRenderer::FontByFace(const wchar_t* pArgs, int nArgs)
 void CHtmlTextRenderer::PopFont()
 {
     // The starting font is never popped, so stray closing tags are harmless.
-    if (m_state.fonts.size() <= 1) return;
+    if (m_state.fonts.size() <= 1)
+        return;
     tagTFontInfo* pEnding = m_state.fonts.back();
     m_state.fonts.pop_back();
     tagTFontInfo* pRestored = m_state.fonts.back();
     EnsureMetrics(pEnding);
     EnsureMetrics(pRestored);
-    if (pEnding->tm.tmItalic && !pRestored->tm.tmItalic) {
+    if (pEnding->tm.tmItalic && !pRestored->tm.tmItalic)
+    {
         // The italic overhang would touch the upright text that follows.
         SelectFont(pEnding);
         ABC abc;
-        if (::GetCharABCWidthsW(m_hDC, L' ', L' ', &abc)) m_state.x += abs(abc.abcC) / 2;
+        if (::GetCharABCWidthsW(m_hDC, L' ', L' ', &abc))
+            m_state.x += abs(abc.abcC) / 2;
     }
 }
 
 void CHtmlTextRenderer::OpenLinkSlot(const CUIString& sText, int yTop, int cyLine, int xOffset)
 {
     m_state.iLinkSlot = -1;
-    if (m_state.nLinks >= m_nLinkCapacity) return;
+    if (m_state.nLinks >= m_nLinkCapacity)
+        return;
     m_state.iLinkSlot = m_state.nLinks++;
     m_sLinks[m_state.iLinkSlot] = sText;
-    RECT rc = { m_state.x + xOffset, yTop, m_state.x + xOffset, yTop + cyLine };
+    RECT rc = {m_state.x + xOffset, yTop, m_state.x + xOffset, yTop + cyLine};
     m_pLinks[m_state.iLinkSlot] = rc;
 }
 
 void CHtmlTextRenderer::CloseLinkSlot(int yTop, int cyLine, int xOffset)
 {
-    if (m_state.iLinkSlot < 0) return;
+    if (m_state.iLinkSlot < 0)
+        return;
     RECT& rc = m_pLinks[m_state.iLinkSlot];
     rc.right = m_state.x + xOffset;
     rc.top = yTop;
@@ -224,11 +255,14 @@ void CHtmlTextRenderer::Draw(RECT& rc, const wchar_t* pstrText, DWORD dwTextColo
 {
     const int nCapacity = m_nLinkCapacity;
     m_nLinkRects = 0;
-    if (m_hDC == NULL || m_pManager == NULL || pstrText == NULL || *pstrText == L'\0' || ::IsRectEmpty(&rc)) return;
+    if (m_hDC == NULL || m_pManager == NULL || pstrText == NULL || *pstrText == L'\0' || ::IsRectEmpty(&rc))
+        return;
 
     tagTFontInfo* pBase = m_pManager->GetFontInfo(iFont);
-    if (pBase == NULL) pBase = m_pManager->GetDefaultFontInfo();
-    if (pBase == NULL || pBase->hFont.Get() == NULL) return;
+    if (pBase == NULL)
+        pBase = m_pManager->GetDefaultFontInfo();
+    if (pBase == NULL || pBase->hFont.Get() == NULL)
+        return;
 
     m_uStyle = uStyle;
     m_dwTextColor = dwTextColor;
@@ -236,10 +270,13 @@ void CHtmlTextRenderer::Draw(RECT& rc, const wchar_t* pstrText, DWORD dwTextColo
     m_bSingleLine = (uStyle & DT_SINGLELINE) != 0;
 
     // The link under the mouse, as recorded by the previous paint.
-    if (!m_bCalc && nCapacity > 0) {
+    if (!m_bCalc && nCapacity > 0)
+    {
         POINT pt = m_pManager->GetMousePos();
-        for (int i = 0; i < nCapacity; ++i) {
-            if (::PtInRect(&m_pLinks[i], pt)) {
+        for (int i = 0; i < nCapacity; ++i)
+        {
+            if (::PtInRect(&m_pLinks[i], pt))
+            {
                 m_sHoverLink = m_sLinks[i];
                 break;
             }
@@ -247,28 +284,35 @@ void CHtmlTextRenderer::Draw(RECT& rc, const wchar_t* pstrText, DWORD dwTextColo
     }
 
     CRenderClip clip;
-    if (!m_bCalc) CRenderClip::GenerateClip(m_hDC, rc, clip);
+    if (!m_bCalc)
+        CRenderClip::GenerateClip(m_hDC, rc, clip);
 
     m_rc = rc;
-    if ((uStyle & (DT_CENTER | DT_RIGHT | DT_VCENTER | DT_BOTTOM)) != 0 && !m_bCalc) {
-        RECT rcText = { 0, 0, 9999, 100 };
+    if ((uStyle & (DT_CENTER | DT_RIGHT | DT_VCENTER | DT_BOTTOM)) != 0 && !m_bCalc)
+    {
+        RECT rcText = {0, 0, 9999, 100};
         int nNoLinks = 0;
         CHtmlTextRenderer measure(m_hDC, m_pManager, NULL, NULL, nNoLinks);
         measure.Draw(rcText, pstrText, dwTextColor, iFont, uStyle | DT_CALCRECT);
         const int cxText = rcText.right - rcText.left;
         const int cyText = rcText.bottom - rcText.top;
-        if (m_bSingleLine) {
-            if (uStyle & DT_CENTER) {
+        if (m_bSingleLine)
+        {
+            if (uStyle & DT_CENTER)
+            {
                 m_rc.left = rc.left + (rc.right - rc.left) / 2 - cxText / 2;
                 m_rc.right = m_rc.left + cxText;
             }
-            if (uStyle & DT_RIGHT) m_rc.left = rc.right - cxText;
+            if (uStyle & DT_RIGHT)
+                m_rc.left = rc.right - cxText;
         }
-        if (uStyle & DT_VCENTER) {
+        if (uStyle & DT_VCENTER)
+        {
             m_rc.top = rc.top + (rc.bottom - rc.top) / 2 - cyText / 2;
             m_rc.bottom = m_rc.top + cyText;
         }
-        if (uStyle & DT_BOTTOM) m_rc.top = rc.bottom - cyText;
+        if (uStyle & DT_BOTTOM)
+            m_rc.top = rc.bottom - cyText;
     }
 
     // The DC's font, colours and background mode are given back afterwards.
@@ -291,28 +335,37 @@ void CHtmlTextRenderer::Draw(RECT& rc, const wchar_t* pstrText, DWORD dwTextColo
     int y = m_rc.top;
     int nLastBottom = m_rc.top;
     int xMax = m_rc.left;
-    for (int nLine = 0; nLine < kMaxLines; ++nLine) {
+    for (int nLine = 0; nLine < kMaxLines; ++nLine)
+    {
         const tagTState saved = m_state;
         const CUIString sSavedLinkText = m_sLinkText;
         const tagTLine measured = LayoutLine(y, 0, 0, true, false);
         m_state = saved;
         m_sLinkText = sSavedLinkText;
         int xOffset = 0;
-        if (!m_bSingleLine && !m_bCalc) {
+        if (!m_bSingleLine && !m_bCalc)
+        {
             const int cxFree = (m_rc.right - m_rc.left) - (measured.xMax - m_rc.left);
-            if (uStyle & DT_CENTER) xOffset = cxFree / 2;
-            else if (uStyle & DT_RIGHT) xOffset = cxFree;
+            if (uStyle & DT_CENTER)
+                xOffset = cxFree / 2;
+            else if (uStyle & DT_RIGHT)
+                xOffset = cxFree;
         }
         const tagTLine line = LayoutLine(y, measured.cyLine, xOffset, false, !m_bCalc);
         // A text ending in a line break gets no empty last line.
         const bool bEmptyLast = line.end == LINE_END_TEXT && nLine > 0 && m_state.p == saved.p;
-        if (!bEmptyLast) nLastBottom = y + line.cyLine;
-        if (line.xMax > xMax) xMax = line.xMax;
-        if (line.end != LINE_BREAK || m_bSingleLine) break;
-        if (m_state.p == saved.p && m_state.x == saved.x) break;  // no progress: never loop
+        if (!bEmptyLast)
+            nLastBottom = y + line.cyLine;
+        if (line.xMax > xMax)
+            xMax = line.xMax;
+        if (line.end != LINE_BREAK || m_bSingleLine)
+            break;
+        if (m_state.p == saved.p && m_state.x == saved.x)
+            break; // no progress: never loop
         y += line.cyLine;
         m_state.x = m_rc.left;
-        if (!m_bCalc && y >= m_rc.bottom) break;
+        if (!m_bCalc && y >= m_rc.bottom)
+            break;
     }
 
     ::SelectObject(m_hDC, hOldFont);
@@ -320,14 +373,16 @@ void CHtmlTextRenderer::Draw(RECT& rc, const wchar_t* pstrText, DWORD dwTextColo
     ::SetBkColor(m_hDC, clrOldBk);
     ::SetBkMode(m_hDC, nOldBkMode);
 
-    if (m_bCalc) {
+    if (m_bCalc)
+    {
         rc.bottom = nLastBottom > m_nMaxImageBottom ? nLastBottom : m_nMaxImageBottom;
         rc.right = xMax < rc.right ? xMax : rc.right;
     }
     m_nLinkRects = m_state.nLinks;
 }
 
-CHtmlTextRenderer::tagTLine CHtmlTextRenderer::LayoutLine(int yTop, int cyLineFixed, int xOffset, bool bMeasure, bool bDraw)
+CHtmlTextRenderer::tagTLine CHtmlTextRenderer::LayoutLine(int yTop, int cyLineFixed, int xOffset,
+                                                          bool bMeasure, bool bDraw)
 {
     tagTLine line;
     m_bMeasuring = bMeasure;
@@ -336,135 +391,171 @@ CHtmlTextRenderer::tagTLine CHtmlTextRenderer::LayoutLine(int yTop, int cyLineFi
     int xMax = m_state.x;
     bool bAtStart = true;
     ELineEnd end = LINE_END_TEXT;
-    if (m_state.bInLink) OpenLinkSlot(m_sLinkText, yTop, cyLine, xOffset);
+    if (m_state.bInLink)
+        OpenLinkSlot(m_sLinkText, yTop, cyLine, xOffset);
 
     std::vector<wchar_t> run;
     std::vector<const wchar_t*> ends;
-    for (;;) {
+    for (;;)
+    {
         const wchar_t* p = m_state.p;
-        if (*p == L'\0') {
+        if (*p == L'\0')
+        {
             end = LINE_END_TEXT;
             break;
         }
-        if (*p == L'\n') {
+        if (*p == L'\n')
+        {
             m_state.p = p + 1;
             end = LINE_BREAK;
             break;
         }
-        if (*p == L'\r') {
+        if (*p == L'\r')
+        {
             m_state.p = p + 1;
             continue;
         }
         const tagTTag tag = ParseTag(p, m_state.bRaw);
-        if (tag.bValid) {
-            if (!HandleTag(tag, yTop, cyLine, xMax, bAtStart, xOffset, bDraw, end)) break;
+        if (tag.bValid)
+        {
+            if (!HandleTag(tag, yTop, cyLine, xMax, bAtStart, xOffset, bDraw, end))
+                break;
             continue;
         }
         // A text run: up to the next tag, line feed or the end.
         run.clear();
         ends.clear();
-        while (*p != L'\0' && *p != L'\n' && *p != L'\r') {
-            if (IsOpener(*p)) {
+        while (*p != L'\0' && *p != L'\n' && *p != L'\r')
+        {
+            if (IsOpener(*p))
+            {
                 const wchar_t chLiteral = m_state.bRaw ? 0 : LiteralBracket(p);
-                if (chLiteral != 0) {
+                if (chLiteral != 0)
+                {
                     run.push_back(chLiteral);
                     p += 3;
                     ends.push_back(p);
                     continue;
                 }
-                if (!run.empty() && ParseTag(p, m_state.bRaw).bValid) break;
+                if (!run.empty() && ParseTag(p, m_state.bRaw).bValid)
+                    break;
             }
             run.push_back(*p);
             ++p;
             ends.push_back(p);
         }
-        if (!PlaceRun(run, ends, yTop, cyLine, xMax, bAtStart, xOffset, bDraw, end)) break;
+        if (!PlaceRun(run, ends, yTop, cyLine, xMax, bAtStart, xOffset, bDraw, end))
+            break;
     }
-    if (m_state.bInLink) CloseLinkSlot(yTop, cyLine, xOffset);
+    if (m_state.bInLink)
+        CloseLinkSlot(yTop, cyLine, xOffset);
     line.end = end;
     line.cyLine = cyLine;
     line.xMax = xMax;
     return line;
 }
 
-bool CHtmlTextRenderer::PlaceRun(const std::vector<wchar_t>& run, const std::vector<const wchar_t*>& ends, int yTop,
-                                 int& cyLine, int& xMax, bool& bAtStart, int xOffset, bool bDraw, ELineEnd& end)
+bool CHtmlTextRenderer::PlaceRun(const std::vector<wchar_t>& run, const std::vector<const wchar_t*>& ends,
+                                 int yTop, int& cyLine, int& xMax, bool& bAtStart, int xOffset, bool bDraw,
+                                 ELineEnd& end)
 {
-    if (run.empty()) return true;
+    if (run.empty())
+        return true;
     tagTFontInfo* pFont = CurrentFont();
     SelectFont(pFont);
     const int n = static_cast<int>(run.size());
     const int cxAvail = m_rc.right - m_state.x;
     int nCut = n;
     // Cheap estimate first; the exact fit is measured only near the right edge.
-    if (static_cast<long long>(n) * pFont->tm.tmMaxCharWidth >= cxAvail) {
+    if (static_cast<long long>(n) * pFont->tm.tmMaxCharWidth >= cxAvail)
+    {
         int nFit = 0;
-        SIZE szAll = { 0, 0 };
-        if (!::GetTextExtentExPointW(m_hDC, run.data(), n, cxAvail > 0 ? cxAvail : 0, &nFit, NULL, &szAll)) nFit = n;
-        if (nFit < n) {
+        SIZE szAll = {0, 0};
+        if (!::GetTextExtentExPointW(m_hDC, run.data(), n, cxAvail > 0 ? cxAvail : 0, &nFit, NULL, &szAll))
+            nFit = n;
+        if (nFit < n)
+        {
             nCut = nFit;
-            if (m_uStyle & DT_WORDBREAK) {
+            if (m_uStyle & DT_WORDBREAK)
+            {
                 int i = nFit - 1;
-                while (i >= 0 && run[i] != L' ' && IsAsciiLetter(run[i])) --i;
+                while (i >= 0 && run[i] != L' ' && IsAsciiLetter(run[i]))
+                    --i;
                 nCut = i >= 0 ? i + 1 : (bAtStart ? nFit : 0);
             }
-            if (nCut == 0 && bAtStart) nCut = 1;  // always advance
+            if (nCut == 0 && bAtStart)
+                nCut = 1; // always advance
         }
     }
     const bool bEllipsis = nCut < n && (m_uStyle & DT_END_ELLIPSIS) != 0;
     int nDraw = nCut;
-    if (bEllipsis) nDraw -= nDraw < 2 ? nDraw : 2;
-    if (nCut == 0 && !bEllipsis) {
+    if (bEllipsis)
+        nDraw -= nDraw < 2 ? nDraw : 2;
+    if (nCut == 0 && !bEllipsis)
+    {
         end = LINE_BREAK;
         return false;
     }
 
-    if (m_bMeasuring) {
+    if (m_bMeasuring)
+    {
         const int cyRun = LineHeightOf(pFont);
-        if (cyRun > cyLine) cyLine = cyRun;
+        if (cyRun > cyLine)
+            cyLine = cyRun;
     }
-    SIZE size = { 0, 0 };
+    SIZE size = {0, 0};
     ::GetTextExtentPoint32W(m_hDC, run.data(), nDraw, &size);
-    if (bDraw) {
+    if (bDraw)
+    {
         const int yText = yTop + cyLine - pFont->tm.tmHeight - pFont->tm.tmExternalLeading;
         DWORD dwColor = m_state.colors.back();
         ::SetTextColor(m_hDC, ToColorRef(dwColor));
         ::SetBkMode(m_hDC, m_state.bSelected ? OPAQUE : TRANSPARENT);
-        if (nDraw > 0) ::TextOutW(m_hDC, m_state.x + xOffset, yText, run.data(), nDraw);
-        if (bEllipsis) ::TextOutW(m_hDC, m_state.x + xOffset + size.cx, yText, L"...", 3);
+        if (nDraw > 0)
+            ::TextOutW(m_hDC, m_state.x + xOffset, yText, run.data(), nDraw);
+        if (bEllipsis)
+            ::TextOutW(m_hDC, m_state.x + xOffset + size.cx, yText, L"...", 3);
     }
     m_state.x += size.cx;
-    if (bEllipsis) {
-        SIZE szDots = { 0, 0 };
+    if (bEllipsis)
+    {
+        SIZE szDots = {0, 0};
         ::GetTextExtentPoint32W(m_hDC, L"...", 3, &szDots);
         m_state.x += szDots.cx;
     }
-    if (m_state.x > xMax) xMax = m_state.x;
+    if (m_state.x > xMax)
+        xMax = m_state.x;
     bAtStart = false;
     m_state.p = ends[(nCut > 0 ? nCut : 1) - 1];
-    if (bEllipsis) {
+    if (bEllipsis)
+    {
         end = LINE_STOP;
         return false;
     }
-    if (nCut < n) {
+    if (nCut < n)
+    {
         end = LINE_BREAK;
         return false;
     }
     return true;
 }
 
-bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int& xMax, bool& bAtStart, int xOffset,
-                                  bool bDraw, ELineEnd& end)
+bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int& xMax, bool& bAtStart,
+                                  int xOffset, bool bDraw, ELineEnd& end)
 {
     CUIString sArgs(tag.pArgs, tag.nArgs);
-    if (tag.bClosing) {
+    if (tag.bClosing)
+    {
         m_state.p = tag.pEnd;
-        switch (tag.chLetter) {
+        switch (tag.chLetter)
+        {
         case L'a':
-            if (m_state.bInLink) {
+            if (m_state.bInLink)
+            {
                 CloseLinkSlot(yTop, cyLine, xOffset);
                 m_state.bInLink = false;
-                if (m_state.colors.size() > 1) m_state.colors.pop_back();
+                if (m_state.colors.size() > 1)
+                    m_state.colors.pop_back();
                 PopFont();
             }
             break;
@@ -475,11 +566,14 @@ bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int
             PopFont();
             break;
         case L'c':
-            if (m_state.colors.size() > 1) m_state.colors.pop_back();
+            if (m_state.colors.size() > 1)
+                m_state.colors.pop_back();
             break;
         case L'p':
-            if (!m_state.paragraphs.empty()) m_state.paragraphs.pop_back();
-            if (!bAtStart) {
+            if (!m_state.paragraphs.empty())
+                m_state.paragraphs.pop_back();
+            if (!bAtStart)
+            {
                 end = LINE_BREAK;
                 return false;
             }
@@ -496,12 +590,16 @@ bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int
         return true;
     }
 
-    switch (tag.chLetter) {
-    case L'a': {
-        if (m_state.bInLink) {
+    switch (tag.chLetter)
+    {
+    case L'a':
+    {
+        if (m_state.bInLink)
+        {
             // A link opened inside a link ends the outer one first.
             CloseLinkSlot(yTop, cyLine, xOffset);
-            if (m_state.colors.size() > 1) m_state.colors.pop_back();
+            if (m_state.colors.size() > 1)
+                m_state.colors.pop_back();
             PopFont();
         }
         DWORD dwColor = m_dwTextColor != 0 ? m_dwTextColor : m_pManager->GetDefaultLinkFontColor();
@@ -517,56 +615,69 @@ bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int
     case L'b':
         m_state.fonts.push_back(Variant(CurrentFont(), true, false, false));
         break;
-    case L'c': {
+    case L'c':
+    {
         const wchar_t* p = sArgs.GetData();
-        if (*p == L'#') ++p;
+        if (*p == L'#')
+            ++p;
         m_state.colors.push_back(wcstoul(p, NULL, 16));
         break;
     }
-    case L'f': {
+    case L'f':
+    {
         const wchar_t* p = sArgs.GetData();
-        if (*p >= L'0' && *p <= L'9') {
+        if (*p >= L'0' && *p <= L'9')
+        {
             tagTFontInfo* pFont = m_pManager->GetFontInfo(ReadNumber(p, 0));
-            if (pFont == NULL) pFont = m_pManager->GetDefaultFontInfo();
+            if (pFont == NULL)
+                pFont = m_pManager->GetDefaultFontInfo();
             m_state.fonts.push_back(pFont != NULL && pFont->hFont.Get() != NULL ? pFont : CurrentFont());
         }
-        else if (!sArgs.IsEmpty()) {
+        else if (!sArgs.IsEmpty())
+        {
             m_state.fonts.push_back(FontByFace(sArgs, sArgs.GetLength()));
         }
-        else {
+        else
+        {
             m_state.fonts.push_back(CurrentFont());
         }
         break;
     }
     case L'i':
-        if (sArgs.IsEmpty()) {
+        if (sArgs.IsEmpty())
+        {
             m_state.fonts.push_back(Variant(CurrentFont(), false, false, true));
         }
-        else if (!PlaceImage(tag, yTop, cyLine, xMax, bAtStart, xOffset, bDraw)) {
+        else if (!PlaceImage(tag, yTop, cyLine, xMax, bAtStart, xOffset, bDraw))
+        {
             end = LINE_BREAK;
-            return false;  // does not fit: the tag is read again on the next line
+            return false; // does not fit: the tag is read again on the next line
         }
         break;
     case L'n':
-        if (!m_bSingleLine) {
+        if (!m_bSingleLine)
+        {
             m_state.p = tag.pEnd;
             end = LINE_BREAK;
             return false;
         }
         break;
     case L'p':
-        if (!bAtStart) {
+        if (!bAtStart)
+        {
             end = LINE_BREAK;
-            return false;  // the paragraph starts on the next line, with this tag
+            return false; // the paragraph starts on the next line, with this tag
         }
         {
             const wchar_t* p = sArgs.GetData();
             m_state.paragraphs.push_back(ReadNumber(p, 0));
         }
-        if (m_bMeasuring) {
+        if (m_bMeasuring)
+        {
             EnsureMetrics(CurrentFont());
             const int cy = LineHeightOf(CurrentFont());
-            if (cy > cyLine) cyLine = cy;
+            if (cy > cyLine)
+                cyLine = cy;
         }
         break;
     case L'r':
@@ -578,33 +689,38 @@ bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int
     case L'u':
         m_state.fonts.push_back(Variant(CurrentFont(), false, true, false));
         break;
-    case L'x': {
+    case L'x':
+    {
         const wchar_t* p = sArgs.GetData();
         m_state.x += ReadNumber(p, 0);
-        if (m_state.x > xMax) xMax = m_state.x;
+        if (m_state.x > xMax)
+            xMax = m_state.x;
         break;
     }
-    case L'y': {
+    case L'y':
+    {
         const wchar_t* p = sArgs.GetData();
         const int cy = ReadNumber(p, 0);
-        if (m_bMeasuring && cy >= 0) cyLine = cy;
+        if (m_bMeasuring && cy >= 0)
+            cyLine = cy;
         break;
     }
     default:
-        break;  // unknown letters are consumed without effect
+        break; // unknown letters are consumed without effect
     }
     m_state.p = tag.pEnd;
     return true;
 }
 
-bool CHtmlTextRenderer::PlaceImage(const tagTTag& tag, int yTop, int& cyLine, int& xMax, bool& bAtStart, int xOffset,
-                                   bool bDraw)
+bool CHtmlTextRenderer::PlaceImage(const tagTTag& tag, int yTop, int& cyLine, int& xMax, bool& bAtStart,
+                                   int xOffset, bool bDraw)
 {
     CUIString sArgs(tag.pArgs, tag.nArgs);
     CUIString sName;
     CUIString sResType;
     CUIString sNumbers;
-    if (sArgs.Find(L'=') >= 0) {
+    if (sArgs.Find(L'=') >= 0)
+    {
         // Draw-description form: file/res/restype items, then the frame numbers.
         int nLastQuote = sArgs.ReverseFind(L'\'');
         tagTDrawInfo info;
@@ -613,43 +729,56 @@ bool CHtmlTextRenderer::PlaceImage(const tagTTag& tag, int yTop, int& cyLine, in
         sResType = info.m_sResType;
         sNumbers = sArgs.Mid(nLastQuote + 1);
     }
-    else {
+    else
+    {
         int nBlank = sArgs.Find(L' ');
         sName = nBlank < 0 ? sArgs : sArgs.Left(nBlank);
-        if (nBlank >= 0) sNumbers = sArgs.Mid(nBlank);
+        if (nBlank >= 0)
+            sNumbers = sArgs.Mid(nBlank);
     }
     const wchar_t* p = sNumbers.GetData();
     int nFrames = ReadNumber(p, 1);
-    if (nFrames < 1) nFrames = 1;
+    if (nFrames < 1)
+        nFrames = 1;
     int iFrame = ReadNumber(p, 0);
-    if (iFrame < 0 || iFrame >= nFrames) iFrame = 0;
+    if (iFrame < 0 || iFrame >= nFrames)
+        iFrame = 0;
 
     const tagTImageInfo* pImage =
         sName.IsEmpty() ? NULL
                         : m_pManager->GetImageEx(sName, sResType.IsEmpty() ? NULL : sResType.GetData());
-    if (pImage == NULL || pImage->hBitmap.Get() == NULL) return true;
+    if (pImage == NULL || pImage->hBitmap.Get() == NULL)
+        return true;
     const int cxFrame = pImage->nX / nFrames;
     const int cyImage = pImage->nY;
-    if (cxFrame <= 0 || cyImage <= 0) return true;
-    if (m_state.x + cxFrame > m_rc.right && !bAtStart && !m_bSingleLine) return false;
+    if (cxFrame <= 0 || cyImage <= 0)
+        return true;
+    if (m_state.x + cxFrame > m_rc.right && !bAtStart && !m_bSingleLine)
+        return false;
 
     // A tall image makes its line taller rather than reaching into the line above.
-    if (m_bMeasuring && cyImage > cyLine) cyLine = cyImage;
+    if (m_bMeasuring && cyImage > cyLine)
+        cyLine = cyImage;
     const int yImage = cyImage < cyLine ? yTop + (cyLine - cyImage) / 2 : yTop + cyLine - cyImage;
-    if (!m_bMeasuring) {
-        if (yImage + cyImage > m_nMaxImageBottom) m_nMaxImageBottom = yImage + cyImage;
+    if (!m_bMeasuring)
+    {
+        if (yImage + cyImage > m_nMaxImageBottom)
+            m_nMaxImageBottom = yImage + cyImage;
     }
-    if (bDraw) {
-        RECT rcDest = { m_state.x + xOffset, yImage, m_state.x + xOffset + cxFrame, yImage + cyImage };
-        RECT rcSource = { iFrame * cxFrame, 0, (iFrame + 1) * cxFrame, cyImage };
-        RECT rcCorner = { 0, 0, 0, 0 };
-        CRenderEngine::DrawImage(m_hDC, pImage->hBitmap.Get(), rcDest, m_rc, rcSource, rcCorner, pImage->bAlpha);
-        m_hFontSelected = NULL;  // be safe: the font is selected again before the next run
+    if (bDraw)
+    {
+        RECT rcDest = {m_state.x + xOffset, yImage, m_state.x + xOffset + cxFrame, yImage + cyImage};
+        RECT rcSource = {iFrame * cxFrame, 0, (iFrame + 1) * cxFrame, cyImage};
+        RECT rcCorner = {0, 0, 0, 0};
+        CRenderEngine::DrawImage(m_hDC, pImage->hBitmap.Get(), rcDest, m_rc, rcSource, rcCorner,
+                                 pImage->bAlpha);
+        m_hFontSelected = NULL; // be safe: the font is selected again before the next run
     }
     m_state.x += cxFrame;
-    if (m_state.x > xMax) xMax = m_state.x;
+    if (m_state.x > xMax)
+        xMax = m_state.x;
     bAtStart = false;
     return true;
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -20,7 +20,8 @@
 
 #include "engine/core/CUIString.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CPaintManagerUI;
 struct tagTFontInfo;
@@ -38,9 +39,9 @@ public:
 private:
     enum ELineEnd
     {
-        LINE_END_TEXT,   // the text is exhausted
-        LINE_BREAK,      // line feed, n, p or a run that no longer fits
-        LINE_STOP        // ellipsis drawn: layout ends
+        LINE_END_TEXT, // the text is exhausted
+        LINE_BREAK,    // line feed, n, p or a run that no longer fits
+        LINE_STOP      // ellipsis drawn: layout ends
     };
 
     struct tagTTag
@@ -50,7 +51,7 @@ private:
         wchar_t chLetter = 0;
         const wchar_t* pArgs = nullptr;
         int nArgs = 0;
-        const wchar_t* pEnd = nullptr;  // just after the closing bracket
+        const wchar_t* pEnd = nullptr; // just after the closing bracket
     };
 
     // Everything a line changes; saved before the measuring pass and restored for drawing.
@@ -79,18 +80,20 @@ private:
     static wchar_t LiteralBracket(const wchar_t* p);
 
     tagTLine LayoutLine(int yTop, int cyLineFixed, int xOffset, bool bMeasure, bool bDraw);
-    bool PlaceRun(const std::vector<wchar_t>& run, const std::vector<const wchar_t*>& ends, int yTop, int& cyLine,
-                  int& xMax, bool& bAtStart, int xOffset, bool bDraw, ELineEnd& end);
-    bool HandleTag(const tagTTag& tag, int yTop, int& cyLine, int& xMax, bool& bAtStart, int xOffset, bool bDraw,
-                   ELineEnd& end);
-    bool PlaceImage(const tagTTag& tag, int yTop, int& cyLine, int& xMax, bool& bAtStart, int xOffset, bool bDraw);
+    bool PlaceRun(const std::vector<wchar_t>& run, const std::vector<const wchar_t*>& ends, int yTop,
+                  int& cyLine, int& xMax, bool& bAtStart, int xOffset, bool bDraw, ELineEnd& end);
+    bool HandleTag(const tagTTag& tag, int yTop, int& cyLine, int& xMax, bool& bAtStart, int xOffset,
+                   bool bDraw, ELineEnd& end);
+    bool PlaceImage(const tagTTag& tag, int yTop, int& cyLine, int& xMax, bool& bAtStart, int xOffset,
+                    bool bDraw);
 
     tagTFontInfo* CurrentFont() const { return m_state.fonts.back(); }
     void SelectFont(tagTFontInfo* pFont);
     void EnsureMetrics(tagTFontInfo* pFont);
     int LineHeightOf(tagTFontInfo* pFont) const;
     // The manager's font of that face, size and style, added when missing; null on failure.
-    tagTFontInfo* FindOrAddFont(const wchar_t* pstrFace, int nSize, bool bBold, bool bUnderline, bool bItalic);
+    tagTFontInfo* FindOrAddFont(const wchar_t* pstrFace, int nSize, bool bBold, bool bUnderline,
+                                bool bItalic);
     tagTFontInfo* Variant(tagTFontInfo* pBase, bool bBold, bool bUnderline, bool bItalic);
     tagTFontInfo* FontByFace(const wchar_t* pArgs, int nArgs);
     void PopFont();
@@ -111,10 +114,10 @@ private:
     bool m_bSingleLine;
     CUIString m_sHoverLink;
     tagTState m_state;
-    CUIString m_sLinkText;  // text of the open link, for its continuation on the next line
+    CUIString m_sLinkText; // text of the open link, for its continuation on the next line
     int m_nMaxImageBottom;
     HFONT m_hFontSelected;
     bool m_bMeasuring;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -2,9 +2,11 @@
 
 #include "engine/core/CModuleHandle.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
-namespace {
+namespace
+{
 
 struct tagTMsimg32Entries
 {
@@ -29,7 +31,7 @@ const tagTMsimg32Entries& Entries()
     return s_entries;
 }
 
-}  // namespace
+} // namespace
 
 CMsimg32::PFN_ALPHABLEND CMsimg32::AlphaBlend()
 {
@@ -46,4 +48,4 @@ HMODULE CMsimg32::Module()
     return Entries().module.Get();
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

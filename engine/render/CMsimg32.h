@@ -9,7 +9,8 @@
 
 #include <windows.h>
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CMsimg32
 {
@@ -23,4 +24,4 @@ public:
     static HMODULE Module();
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -12,7 +12,8 @@
 
 #include "engine/resources/CGdiObject.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CRenderClip
 {
@@ -36,4 +37,4 @@ public:
     void Restore();
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -14,9 +14,11 @@
 #include "engine/resources/CGdiObject.h"
 #include "engine/resources/CMemoryDC.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
-namespace {
+namespace
+{
 
 inline COLORREF ToColorRef(DWORD argb)
 {
@@ -52,26 +54,33 @@ public:
 
     void Draw(const RECT& rcDest, const RECT& rcSrc) const
     {
-        if (!HasArea(rcDest) || !HasArea(rcSrc)) return;
+        if (!HasArea(rcDest) || !HasArea(rcSrc))
+            return;
         RECT rcTemp;
-        if (!::IntersectRect(&rcTemp, &rcDest, &m_rcPaint)) return;
-        if (m_bBlend) {
-            if (m_pfnAlphaBlend != NULL) {
-                BLENDFUNCTION bf = { AC_SRC_OVER, 0, m_uFade, static_cast<BYTE>(m_bAlpha ? AC_SRC_ALPHA : 0) };
+        if (!::IntersectRect(&rcTemp, &rcDest, &m_rcPaint))
+            return;
+        if (m_bBlend)
+        {
+            if (m_pfnAlphaBlend != NULL)
+            {
+                BLENDFUNCTION bf = {AC_SRC_OVER, 0, m_uFade, static_cast<BYTE>(m_bAlpha ? AC_SRC_ALPHA : 0)};
                 m_pfnAlphaBlend(m_hDC, rcDest.left, rcDest.top, Width(rcDest), Height(rcDest), m_hdcImage,
                                 rcSrc.left, rcSrc.top, Width(rcSrc), Height(rcSrc), bf);
             }
-            else {
+            else
+            {
                 CSoftwareBlend::Blend(m_hDC, rcDest, m_hBitmap, rcSrc, m_uFade, m_bAlpha);
             }
         }
-        else if (Width(rcDest) == Width(rcSrc) && Height(rcDest) == Height(rcSrc)) {
+        else if (Width(rcDest) == Width(rcSrc) && Height(rcDest) == Height(rcSrc))
+        {
             ::BitBlt(m_hDC, rcDest.left, rcDest.top, Width(rcDest), Height(rcDest), m_hdcImage, rcSrc.left,
                      rcSrc.top, SRCCOPY);
         }
-        else {
-            ::StretchBlt(m_hDC, rcDest.left, rcDest.top, Width(rcDest), Height(rcDest), m_hdcImage, rcSrc.left,
-                         rcSrc.top, Width(rcSrc), Height(rcSrc), SRCCOPY);
+        else
+        {
+            ::StretchBlt(m_hDC, rcDest.left, rcDest.top, Width(rcDest), Height(rcDest), m_hdcImage,
+                         rcSrc.left, rcSrc.top, Width(rcSrc), Height(rcSrc), SRCCOPY);
         }
     }
 
@@ -80,8 +89,10 @@ public:
     // a huge area costs no more than the visible tiles.
     void DrawMiddle(const RECT& rcDest, const RECT& rcSrc, bool bTiledX, bool bTiledY) const
     {
-        if (!HasArea(rcDest) || !HasArea(rcSrc)) return;
-        if (!bTiledX && !bTiledY) {
+        if (!HasArea(rcDest) || !HasArea(rcSrc))
+            return;
+        if (!bTiledX && !bTiledY)
+        {
             Draw(rcDest, rcSrc);
             return;
         }
@@ -91,38 +102,51 @@ public:
         int xEnd = rcDest.right;
         int yStart = rcDest.top;
         int yEnd = rcDest.bottom;
-        if (bTiledX) {
-            if (m_rcPaint.left > xStart) xStart += (m_rcPaint.left - xStart) / cxTile * cxTile;
-            if (m_rcPaint.right < xEnd) xEnd = m_rcPaint.right;
+        if (bTiledX)
+        {
+            if (m_rcPaint.left > xStart)
+                xStart += (m_rcPaint.left - xStart) / cxTile * cxTile;
+            if (m_rcPaint.right < xEnd)
+                xEnd = m_rcPaint.right;
         }
-        if (bTiledY) {
-            if (m_rcPaint.top > yStart) yStart += (m_rcPaint.top - yStart) / cyTile * cyTile;
-            if (m_rcPaint.bottom < yEnd) yEnd = m_rcPaint.bottom;
+        if (bTiledY)
+        {
+            if (m_rcPaint.top > yStart)
+                yStart += (m_rcPaint.top - yStart) / cyTile * cyTile;
+            if (m_rcPaint.bottom < yEnd)
+                yEnd = m_rcPaint.bottom;
         }
-        if (bTiledX && bTiledY) {
-            for (int y = yStart; y < yEnd; y += cyTile) {
+        if (bTiledX && bTiledY)
+        {
+            for (int y = yStart; y < yEnd; y += cyTile)
+            {
                 const int cy = (rcDest.bottom - y < cyTile) ? rcDest.bottom - y : cyTile;
-                for (int x = xStart; x < xEnd; x += cxTile) {
+                for (int x = xStart; x < xEnd; x += cxTile)
+                {
                     const int cx = (rcDest.right - x < cxTile) ? rcDest.right - x : cxTile;
-                    RECT rcD = { x, y, x + cx, y + cy };
-                    RECT rcS = { rcSrc.left, rcSrc.top, rcSrc.left + cx, rcSrc.top + cy };
+                    RECT rcD = {x, y, x + cx, y + cy};
+                    RECT rcS = {rcSrc.left, rcSrc.top, rcSrc.left + cx, rcSrc.top + cy};
                     Draw(rcD, rcS);
                 }
             }
         }
-        else if (bTiledX) {
-            for (int x = xStart; x < xEnd; x += cxTile) {
+        else if (bTiledX)
+        {
+            for (int x = xStart; x < xEnd; x += cxTile)
+            {
                 const int cx = (rcDest.right - x < cxTile) ? rcDest.right - x : cxTile;
-                RECT rcD = { x, rcDest.top, x + cx, rcDest.bottom };
-                RECT rcS = { rcSrc.left, rcSrc.top, rcSrc.left + cx, rcSrc.bottom };
+                RECT rcD = {x, rcDest.top, x + cx, rcDest.bottom};
+                RECT rcS = {rcSrc.left, rcSrc.top, rcSrc.left + cx, rcSrc.bottom};
                 Draw(rcD, rcS);
             }
         }
-        else {
-            for (int y = yStart; y < yEnd; y += cyTile) {
+        else
+        {
+            for (int y = yStart; y < yEnd; y += cyTile)
+            {
                 const int cy = (rcDest.bottom - y < cyTile) ? rcDest.bottom - y : cyTile;
-                RECT rcD = { rcDest.left, y, rcDest.right, y + cy };
-                RECT rcS = { rcSrc.left, rcSrc.top, rcSrc.right, rcSrc.top + cy };
+                RECT rcD = {rcDest.left, y, rcDest.right, y + cy};
+                RECT rcS = {rcSrc.left, rcSrc.top, rcSrc.right, rcSrc.top + cy};
                 Draw(rcD, rcS);
             }
         }
@@ -142,9 +166,10 @@ private:
 // Colour of band i of n, running from c1 (i = 0) to c2 (i = n - 1).
 COLORREF BandColor(DWORD c1, DWORD c2, int i, int n)
 {
-    const int shifts[3] = { 16, 8, 0 };
+    const int shifts[3] = {16, 8, 0};
     int ch[3];
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
+    {
         const int a = static_cast<int>((c1 >> shifts[k]) & 0xFF);
         const int b = static_cast<int>((c2 >> shifts[k]) & 0xFF);
         ch[k] = n > 1 ? a + (b - a) * i / (n - 1) : a;
@@ -156,7 +181,8 @@ COLORREF BandColor(DWORD c1, DWORD c2, int i, int n)
 void FillGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool bVertical, int nSteps)
 {
     CMsimg32::PFN_GRADIENTFILL pfnGradientFill = CMsimg32::GradientFill();
-    if (pfnGradientFill != NULL) {
+    if (pfnGradientFill != NULL)
+    {
         TRIVERTEX vert[2];
         vert[0].x = rc.left;
         vert[0].y = rc.top;
@@ -170,32 +196,42 @@ void FillGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool b
         vert[1].Green = static_cast<COLOR16>(((dwSecond >> 8) & 0xFF) << 8);
         vert[1].Blue = static_cast<COLOR16>((dwSecond & 0xFF) << 8);
         vert[1].Alpha = 0xFF00;
-        GRADIENT_RECT gradient = { 0, 1 };
+        GRADIENT_RECT gradient = {0, 1};
         pfnGradientFill(hDC, vert, 2, &gradient, 1, bVertical ? GRADIENT_FILL_RECT_V : GRADIENT_FILL_RECT_H);
         return;
     }
     int nBands = 2;
-    if (nSteps >= 64) nBands = 64;
-    else if (nSteps >= 32) nBands = 32;
-    else if (nSteps >= 16) nBands = 16;
-    else if (nSteps >= 8) nBands = 8;
-    else if (nSteps >= 4) nBands = 4;
+    if (nSteps >= 64)
+        nBands = 64;
+    else if (nSteps >= 32)
+        nBands = 32;
+    else if (nSteps >= 16)
+        nBands = 16;
+    else if (nSteps >= 8)
+        nBands = 8;
+    else if (nSteps >= 4)
+        nBands = 4;
     const int nExtent = bVertical ? Height(rc) : Width(rc);
-    for (int i = 0; i < nBands; ++i) {
+    for (int i = 0; i < nBands; ++i)
+    {
         const int nFrom = static_cast<int>(static_cast<long long>(nExtent) * i / nBands);
         const int nTo = static_cast<int>(static_cast<long long>(nExtent) * (i + 1) / nBands);
-        if (nTo <= nFrom) continue;
+        if (nTo <= nFrom)
+            continue;
         RECT rcBand = rc;
-        if (bVertical) {
+        if (bVertical)
+        {
             rcBand.top = rc.top + nFrom;
             rcBand.bottom = rc.top + nTo;
         }
-        else {
+        else
+        {
             rcBand.left = rc.left + nFrom;
             rcBand.right = rc.left + nTo;
         }
         CGdiObject<HBRUSH> hBrush(::CreateSolidBrush(BandColor(dwFirst, dwSecond, i, nBands)));
-        if (!hBrush.IsNull()) ::FillRect(hDC, &rcBand, hBrush);
+        if (!hBrush.IsNull())
+            ::FillRect(hDC, &rcBand, hBrush);
     }
 }
 
@@ -203,17 +239,22 @@ void FillGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool b
 wchar_t ReadHexCharReference(const wchar_t* pstrText)
 {
     const wchar_t* p = wcsstr(pstrText, L"&#x");
-    if (p == NULL) return 0;
+    if (p == NULL)
+        return 0;
     p += 3;
-    wchar_t szHex[5] = { 0 };
+    wchar_t szHex[5] = {0};
     int n = 0;
-    while (n < 4 && p[n] != L'\0') {
+    while (n < 4 && p[n] != L'\0')
+    {
         szHex[n] = p[n];
         ++n;
     }
-    while (n > 0 && (szHex[n - 1] == L' ' || szHex[n - 1] == L';')) szHex[--n] = L'\0';
-    for (int i = 0; i < n; ++i) {
-        if (!iswxdigit(szHex[i])) return 0;
+    while (n > 0 && (szHex[n - 1] == L' ' || szHex[n - 1] == L';'))
+        szHex[--n] = L'\0';
+    for (int i = 0; i < n; ++i)
+    {
+        if (!iswxdigit(szHex[i]))
+            return 0;
     }
     return n > 0 ? static_cast<wchar_t>(wcstoul(szHex, NULL, 16)) : 0;
 }
@@ -221,15 +262,17 @@ wchar_t ReadHexCharReference(const wchar_t* pstrText)
 HFONT FontOf(CPaintManagerUI* pManager, int iFont)
 {
     HFONT hFont = pManager->GetFont(iFont);
-    if (hFont == NULL) hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    if (hFont == NULL)
+        hFont = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     return hFont;
 }
 
-}  // namespace
+} // namespace
 
 DWORD CRenderEngine::AdjustColor(DWORD dwColor, short H, short S, short L)
 {
-    if (H == 180 && S == 100 && L == 100) return dwColor;
+    if (H == 180 && S == 100 && L == 100)
+        return dwColor;
     const double r = ((dwColor >> 16) & 0xFF) / 255.0;
     const double g = ((dwColor >> 8) & 0xFF) / 255.0;
     const double b = (dwColor & 0xFF) / 255.0;
@@ -239,48 +282,70 @@ DWORD CRenderEngine::AdjustColor(DWORD dwColor, short H, short S, short L)
     double s = 0.0;
     double l = (dMax + dMin) / 2.0;
     const double d = dMax - dMin;
-    if (d > 0.0) {
+    if (d > 0.0)
+    {
         s = l > 0.5 ? d / (2.0 - dMax - dMin) : d / (dMax + dMin);
-        if (dMax == r) h = (g - b) / d + (g < b ? 6.0 : 0.0);
-        else if (dMax == g) h = (b - r) / d + 2.0;
-        else h = (r - g) / d + 4.0;
+        if (dMax == r)
+            h = (g - b) / d + (g < b ? 6.0 : 0.0);
+        else if (dMax == g)
+            h = (b - r) / d + 2.0;
+        else
+            h = (r - g) / d + 4.0;
         h *= 60.0;
     }
     h += H - 180;
-    while (h <= 0.0) h += 360.0;
-    while (h > 360.0) h -= 360.0;
+    while (h <= 0.0)
+        h += 360.0;
+    while (h > 360.0)
+        h -= 360.0;
     s *= S / 100.0;
     l *= L / 100.0;
-    if (s > 1.0) s = 1.0;
-    if (s < 0.0) s = 0.0;
-    if (l > 1.0) l = 1.0;
-    if (l < 0.0) l = 0.0;
+    if (s > 1.0)
+        s = 1.0;
+    if (s < 0.0)
+        s = 0.0;
+    if (l > 1.0)
+        l = 1.0;
+    if (l < 0.0)
+        l = 0.0;
 
     double rgb[3];
-    if (s == 0.0) {
+    if (s == 0.0)
+    {
         rgb[0] = rgb[1] = rgb[2] = l;
     }
-    else {
+    else
+    {
         const double q = l < 0.5 ? l * (1.0 + s) : l + s - l * s;
         const double p = 2.0 * l - q;
         const double hk = h / 360.0;
-        const double offsets[3] = { 1.0 / 3.0, 0.0, -1.0 / 3.0 };
-        for (int k = 0; k < 3; ++k) {
+        const double offsets[3] = {1.0 / 3.0, 0.0, -1.0 / 3.0};
+        for (int k = 0; k < 3; ++k)
+        {
             double t = hk + offsets[k];
-            if (t < 0.0) t += 1.0;
-            if (t > 1.0) t -= 1.0;
-            if (t < 1.0 / 6.0) rgb[k] = p + (q - p) * 6.0 * t;
-            else if (t < 0.5) rgb[k] = q;
-            else if (t < 2.0 / 3.0) rgb[k] = p + (q - p) * (2.0 / 3.0 - t) * 6.0;
-            else rgb[k] = p;
+            if (t < 0.0)
+                t += 1.0;
+            if (t > 1.0)
+                t -= 1.0;
+            if (t < 1.0 / 6.0)
+                rgb[k] = p + (q - p) * 6.0 * t;
+            else if (t < 0.5)
+                rgb[k] = q;
+            else if (t < 2.0 / 3.0)
+                rgb[k] = p + (q - p) * (2.0 / 3.0 - t) * 6.0;
+            else
+                rgb[k] = p;
         }
     }
     DWORD dwResult = dwColor & 0xFF000000;
-    const int shifts[3] = { 16, 8, 0 };
-    for (int k = 0; k < 3; ++k) {
+    const int shifts[3] = {16, 8, 0};
+    for (int k = 0; k < 3; ++k)
+    {
         int v = static_cast<int>(floor(rgb[k] * 255.0 + 0.5));
-        if (v < 0) v = 0;
-        if (v > 255) v = 255;
+        if (v < 0)
+            v = 0;
+        if (v > 255)
+            v = 255;
         dwResult |= static_cast<DWORD>(v) << shifts[k];
     }
     return dwResult;
@@ -288,8 +353,10 @@ DWORD CRenderEngine::AdjustColor(DWORD dwColor, short H, short S, short L)
 
 HBITMAP CRenderEngine::CreateARGB32Bitmap(HDC hDC, int cx, int cy, BYTE** pBits)
 {
-    if (pBits != NULL) *pBits = NULL;
-    if (cx <= 0 || cy <= 0 || cx > 32767 || cy > 32767) return NULL;
+    if (pBits != NULL)
+        *pBits = NULL;
+    if (cx <= 0 || cy <= 0 || cx > 32767 || cy > 32767)
+        return NULL;
     BITMAPINFO bmi;
     ZeroMemory(&bmi, sizeof(bmi));
     bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -301,19 +368,24 @@ HBITMAP CRenderEngine::CreateARGB32Bitmap(HDC hDC, int cx, int cy, BYTE** pBits)
     bmi.bmiHeader.biSizeImage = static_cast<DWORD>(cx) * cy * 4;
     void* pvBits = NULL;
     HBITMAP hBitmap = ::CreateDIBSection(hDC, &bmi, DIB_RGB_COLORS, &pvBits, NULL, 0);
-    if (pBits != NULL) *pBits = hBitmap != NULL ? static_cast<BYTE*>(pvBits) : NULL;
+    if (pBits != NULL)
+        *pBits = hBitmap != NULL ? static_cast<BYTE*>(pvBits) : NULL;
     return hBitmap;
 }
 
-void CRenderEngine::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& rcPaint, const RECT& rcBmpPart,
-                              const RECT& rcCorners, bool bAlpha, BYTE uFade, bool bHole, bool bTiledX, bool bTiledY)
+void CRenderEngine::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& rcPaint,
+                              const RECT& rcBmpPart, const RECT& rcCorners, bool bAlpha, BYTE uFade,
+                              bool bHole, bool bTiledX, bool bTiledY)
 {
-    if (hDC == NULL || hBitmap == NULL) return;
+    if (hDC == NULL || hBitmap == NULL)
+        return;
     CMemoryDC dcImage(hDC);
-    if (dcImage.Get() == NULL) return;
+    if (dcImage.Get() == NULL)
+        return;
     const bool bBlend = bAlpha || uFade < 255;
     // The software blend reads the bitmap's pixels itself; it must not be selected then.
-    if (!bBlend || CMsimg32::AlphaBlend() != NULL) dcImage.Select(hBitmap);
+    if (!bBlend || CMsimg32::AlphaBlend() != NULL)
+        dcImage.Select(hBitmap);
     ::SetStretchBltMode(hDC, HALFTONE);
     ::SetBrushOrgEx(hDC, 0, 0, NULL);
 
@@ -321,10 +393,12 @@ void CRenderEngine::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RE
     const RECT& c = rcCorners;
     const bool bNoCorners = c.left == 0 && c.top == 0 && c.right == 0 && c.bottom == 0;
 
-    if (!bBlend && bNoCorners && Width(rc) == Width(s) && Height(rc) == Height(s)) {
+    if (!bBlend && bNoCorners && Width(rc) == Width(s) && Height(rc) == Height(s))
+    {
         // Unscaled opaque image: only the invalid area is copied.
         RECT rcTemp;
-        if (::IntersectRect(&rcTemp, &rc, &rcPaint)) {
+        if (::IntersectRect(&rcTemp, &rc, &rcPaint))
+        {
             ::BitBlt(hDC, rcTemp.left, rcTemp.top, Width(rcTemp), Height(rcTemp), dcImage,
                      s.left + rcTemp.left - rc.left, s.top + rcTemp.top - rc.top, SRCCOPY);
         }
@@ -332,162 +406,204 @@ void CRenderEngine::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RE
     }
 
     CImagePartPainter painter(hDC, dcImage, hBitmap, rcPaint, bBlend, bAlpha, uFade);
-    if (!bHole) {
-        RECT rcDest = { rc.left + c.left, rc.top + c.top, rc.right - c.right, rc.bottom - c.bottom };
-        RECT rcSrc = { s.left + c.left, s.top + c.top, s.right - c.right, s.bottom - c.bottom };
+    if (!bHole)
+    {
+        RECT rcDest = {rc.left + c.left, rc.top + c.top, rc.right - c.right, rc.bottom - c.bottom};
+        RECT rcSrc = {s.left + c.left, s.top + c.top, s.right - c.right, s.bottom - c.bottom};
         painter.DrawMiddle(rcDest, rcSrc, bTiledX, bTiledY);
     }
-    if (c.left > 0 && c.top > 0) {
-        painter.Draw({ rc.left, rc.top, rc.left + c.left, rc.top + c.top },
-                     { s.left, s.top, s.left + c.left, s.top + c.top });
+    if (c.left > 0 && c.top > 0)
+    {
+        painter.Draw({rc.left, rc.top, rc.left + c.left, rc.top + c.top},
+                     {s.left, s.top, s.left + c.left, s.top + c.top});
     }
-    if (c.top > 0) {
-        painter.Draw({ rc.left + c.left, rc.top, rc.right - c.right, rc.top + c.top },
-                     { s.left + c.left, s.top, s.right - c.right, s.top + c.top });
+    if (c.top > 0)
+    {
+        painter.Draw({rc.left + c.left, rc.top, rc.right - c.right, rc.top + c.top},
+                     {s.left + c.left, s.top, s.right - c.right, s.top + c.top});
     }
-    if (c.right > 0 && c.top > 0) {
-        painter.Draw({ rc.right - c.right, rc.top, rc.right, rc.top + c.top },
-                     { s.right - c.right, s.top, s.right, s.top + c.top });
+    if (c.right > 0 && c.top > 0)
+    {
+        painter.Draw({rc.right - c.right, rc.top, rc.right, rc.top + c.top},
+                     {s.right - c.right, s.top, s.right, s.top + c.top});
     }
-    if (c.left > 0) {
-        painter.Draw({ rc.left, rc.top + c.top, rc.left + c.left, rc.bottom - c.bottom },
-                     { s.left, s.top + c.top, s.left + c.left, s.bottom - c.bottom });
+    if (c.left > 0)
+    {
+        painter.Draw({rc.left, rc.top + c.top, rc.left + c.left, rc.bottom - c.bottom},
+                     {s.left, s.top + c.top, s.left + c.left, s.bottom - c.bottom});
     }
-    if (c.right > 0) {
-        painter.Draw({ rc.right - c.right, rc.top + c.top, rc.right, rc.bottom - c.bottom },
-                     { s.right - c.right, s.top + c.top, s.right, s.bottom - c.bottom });
+    if (c.right > 0)
+    {
+        painter.Draw({rc.right - c.right, rc.top + c.top, rc.right, rc.bottom - c.bottom},
+                     {s.right - c.right, s.top + c.top, s.right, s.bottom - c.bottom});
     }
-    if (c.left > 0 && c.bottom > 0) {
-        painter.Draw({ rc.left, rc.bottom - c.bottom, rc.left + c.left, rc.bottom },
-                     { s.left, s.bottom - c.bottom, s.left + c.left, s.bottom });
+    if (c.left > 0 && c.bottom > 0)
+    {
+        painter.Draw({rc.left, rc.bottom - c.bottom, rc.left + c.left, rc.bottom},
+                     {s.left, s.bottom - c.bottom, s.left + c.left, s.bottom});
     }
-    if (c.bottom > 0) {
-        painter.Draw({ rc.left + c.left, rc.bottom - c.bottom, rc.right - c.right, rc.bottom },
-                     { s.left + c.left, s.bottom - c.bottom, s.right - c.right, s.bottom });
+    if (c.bottom > 0)
+    {
+        painter.Draw({rc.left + c.left, rc.bottom - c.bottom, rc.right - c.right, rc.bottom},
+                     {s.left + c.left, s.bottom - c.bottom, s.right - c.right, s.bottom});
     }
-    if (c.right > 0 && c.bottom > 0) {
-        painter.Draw({ rc.right - c.right, rc.bottom - c.bottom, rc.right, rc.bottom },
-                     { s.right - c.right, s.bottom - c.bottom, s.right, s.bottom });
+    if (c.right > 0 && c.bottom > 0)
+    {
+        painter.Draw({rc.right - c.right, rc.bottom - c.bottom, rc.right, rc.bottom},
+                     {s.right - c.right, s.bottom - c.bottom, s.right, s.bottom});
     }
 }
 
 bool CRenderEngine::DrawImageInfo(HDC hDC, CPaintManagerUI* pManager, const RECT& rcItem, const RECT& rcPaint,
                                   const tagTDrawInfo* pDrawInfo, HINSTANCE instance)
 {
-    if (hDC == NULL || pManager == NULL || pDrawInfo == NULL) return false;
+    if (hDC == NULL || pManager == NULL || pDrawInfo == NULL)
+        return false;
     const RECT& rcDest = pDrawInfo->m_rcDest;
     RECT rc = rcItem;
-    if (rcDest.left != 0 || rcDest.top != 0 || rcDest.right != 0 || rcDest.bottom != 0) {
+    if (rcDest.left != 0 || rcDest.top != 0 || rcDest.right != 0 || rcDest.bottom != 0)
+    {
         rc.left = rcItem.left + rcDest.left;
         rc.top = rcItem.top + rcDest.top;
         rc.right = rcItem.left + rcDest.right;
-        if (rc.right > rcItem.right) rc.right = rcItem.right;
+        if (rc.right > rcItem.right)
+            rc.right = rcItem.right;
         rc.bottom = rcItem.top + rcDest.bottom;
-        if (rc.bottom > rcItem.bottom) rc.bottom = rcItem.bottom;
+        if (rc.bottom > rcItem.bottom)
+            rc.bottom = rcItem.bottom;
     }
     const int dw = Width(rcDest);
     const int dh = Height(rcDest);
     const UINT uAlign = pDrawInfo->m_uAlign;
-    if (uAlign & tagTDrawInfo::ALIGN_RIGHT) {
+    if (uAlign & tagTDrawInfo::ALIGN_RIGHT)
+    {
         rc.right = rcItem.right;
         rc.left = rcItem.right - dw;
     }
-    else if (uAlign & tagTDrawInfo::ALIGN_CENTER) {
+    else if (uAlign & tagTDrawInfo::ALIGN_CENTER)
+    {
         rc.left = rcItem.left + (Width(rcItem) - dw) / 2;
         rc.right = rc.left + dw;
     }
-    if (uAlign & tagTDrawInfo::ALIGN_BOTTOM) {
+    if (uAlign & tagTDrawInfo::ALIGN_BOTTOM)
+    {
         rc.bottom = rcItem.bottom;
         rc.top = rcItem.bottom - dh;
     }
-    else if (uAlign & tagTDrawInfo::ALIGN_VCENTER) {
+    else if (uAlign & tagTDrawInfo::ALIGN_VCENTER)
+    {
         rc.top = rcItem.top + (Height(rcItem) - dh) / 2;
         rc.bottom = rc.top + dh;
     }
     const RECT& rcPad = pDrawInfo->m_rcPadding;
     ::OffsetRect(&rc, rcPad.left - rcPad.right, rcPad.top - rcPad.bottom);
-    if (rc.right > rcItem.right) rc.right = rcItem.right;
-    if (rc.bottom > rcItem.bottom) rc.bottom = rcItem.bottom;
+    if (rc.right > rcItem.right)
+        rc.right = rcItem.right;
+    if (rc.bottom > rcItem.bottom)
+        rc.bottom = rcItem.bottom;
 
-    if (pDrawInfo->m_sImageName.IsEmpty()) return false;
+    if (pDrawInfo->m_sImageName.IsEmpty())
+        return false;
     const tagTImageInfo* pImage = pManager->GetImageEx(
         pDrawInfo->m_sImageName, pDrawInfo->m_sResType.IsEmpty() ? NULL : pDrawInfo->m_sResType.GetData(),
-        pDrawInfo->m_dwMask, pDrawInfo->m_nWidth, pDrawInfo->m_nHeight, pDrawInfo->m_dwFillColor, false, instance);
-    if (pImage == NULL) return false;
+        pDrawInfo->m_dwMask, pDrawInfo->m_nWidth, pDrawInfo->m_nHeight, pDrawInfo->m_dwFillColor, false,
+        instance);
+    if (pImage == NULL)
+        return false;
 
     RECT rcSource = pDrawInfo->m_rcSource;
-    if (rcSource.left == 0 && rcSource.top == 0 && rcSource.right == 0 && rcSource.bottom == 0) {
+    if (rcSource.left == 0 && rcSource.top == 0 && rcSource.right == 0 && rcSource.bottom == 0)
+    {
         rcSource.right = pImage->nX;
         rcSource.bottom = pImage->nY;
     }
-    if (rcSource.right > pImage->nX) rcSource.right = pImage->nX;
-    if (rcSource.bottom > pImage->nY) rcSource.bottom = pImage->nY;
+    if (rcSource.right > pImage->nX)
+        rcSource.right = pImage->nX;
+    if (rcSource.bottom > pImage->nY)
+        rcSource.bottom = pImage->nY;
 
     RECT rcTemp;
-    if (!::IntersectRect(&rcTemp, &rc, &rcItem)) return true;
-    if (!::IntersectRect(&rcTemp, &rc, &rcPaint)) return true;
+    if (!::IntersectRect(&rcTemp, &rc, &rcItem))
+        return true;
+    if (!::IntersectRect(&rcTemp, &rc, &rcPaint))
+        return true;
     const bool bAlpha = pManager->IsLayered() ? true : pImage->bAlpha;
     DrawImage(hDC, pImage->hBitmap, rc, rcPaint, rcSource, pDrawInfo->m_rcCorner, bAlpha, pDrawInfo->m_uFade,
               pDrawInfo->m_bHole, pDrawInfo->m_bTiledX, pDrawInfo->m_bTiledY);
     return true;
 }
 
-bool CRenderEngine::DrawImageString(HDC hDC, CPaintManagerUI* pManager, const RECT& rcItem, const RECT& rcPaint,
-                                    const wchar_t* pStrImage, const wchar_t* pStrModify, HINSTANCE instance)
+bool CRenderEngine::DrawImageString(HDC hDC, CPaintManagerUI* pManager, const RECT& rcItem,
+                                    const RECT& rcPaint, const wchar_t* pStrImage, const wchar_t* pStrModify,
+                                    HINSTANCE instance)
 {
-    if (hDC == NULL || pManager == NULL) return false;
-    return DrawImageInfo(hDC, pManager, rcItem, rcPaint, pManager->GetDrawInfo(pStrImage, pStrModify), instance);
+    if (hDC == NULL || pManager == NULL)
+        return false;
+    return DrawImageInfo(hDC, pManager, rcItem, rcPaint, pManager->GetDrawInfo(pStrImage, pStrModify),
+                         instance);
 }
 
 void CRenderEngine::DrawColor(HDC hDC, const RECT& rc, DWORD color)
 {
-    if (hDC == NULL || color <= 0x00FFFFFF || !HasArea(rc)) return;
+    if (hDC == NULL || color <= 0x00FFFFFF || !HasArea(rc))
+        return;
     Gdiplus::Graphics graphics(hDC);
     Gdiplus::SolidBrush brush(Gdiplus::Color(static_cast<Gdiplus::ARGB>(color)));
-    graphics.FillRectangle(&brush, static_cast<INT>(rc.left), static_cast<INT>(rc.top), Width(rc), Height(rc));
+    graphics.FillRectangle(&brush, static_cast<INT>(rc.left), static_cast<INT>(rc.top), Width(rc),
+                           Height(rc));
 }
 
-void CRenderEngine::DrawGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool bVertical, int nSteps)
+void CRenderEngine::DrawGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool bVertical,
+                                 int nSteps)
 {
-    if (hDC == NULL || !HasArea(rc)) return;
+    if (hDC == NULL || !HasArea(rc))
+        return;
     const DWORD dwAlpha = ((dwFirst >> 24) + (dwSecond >> 24)) >> 1;
-    if (dwAlpha == 0) return;
-    if (dwAlpha >= 255) {
+    if (dwAlpha == 0)
+        return;
+    if (dwAlpha >= 255)
+    {
         FillGradient(hDC, rc, dwFirst, dwSecond, bVertical, nSteps);
         return;
     }
     // Translucent: the visible part is drawn off-screen and blended with the mean alpha.
-    RECT rcClip = { 0, 0, 0, 0 };
+    RECT rcClip = {0, 0, 0, 0};
     ::GetClipBox(hDC, &rcClip);
     RECT rcWork;
-    if (!::IntersectRect(&rcWork, &rc, &rcClip)) return;
+    if (!::IntersectRect(&rcWork, &rc, &rcClip))
+        return;
     BYTE* pBits = NULL;
     CGdiObject<HBITMAP> hBitmap(CreateARGB32Bitmap(hDC, Width(rcWork), Height(rcWork), &pBits));
-    if (hBitmap.IsNull()) return;
+    if (hBitmap.IsNull())
+        return;
     {
         CMemoryDC dcWork(hDC);
-        if (dcWork.Get() == NULL) return;
+        if (dcWork.Get() == NULL)
+            return;
         dcWork.Select(hBitmap);
         RECT rcShifted = rc;
         ::OffsetRect(&rcShifted, -rcWork.left, -rcWork.top);
         FillGradient(dcWork, rcShifted, dwFirst, dwSecond, bVertical, nSteps);
         CMsimg32::PFN_ALPHABLEND pfnAlphaBlend = CMsimg32::AlphaBlend();
-        if (pfnAlphaBlend != NULL) {
-            BLENDFUNCTION bf = { AC_SRC_OVER, 0, static_cast<BYTE>(dwAlpha), 0 };
-            pfnAlphaBlend(hDC, rcWork.left, rcWork.top, Width(rcWork), Height(rcWork), dcWork, 0, 0, Width(rcWork),
-                          Height(rcWork), bf);
+        if (pfnAlphaBlend != NULL)
+        {
+            BLENDFUNCTION bf = {AC_SRC_OVER, 0, static_cast<BYTE>(dwAlpha), 0};
+            pfnAlphaBlend(hDC, rcWork.left, rcWork.top, Width(rcWork), Height(rcWork), dcWork, 0, 0,
+                          Width(rcWork), Height(rcWork), bf);
             return;
         }
     }
-    RECT rcSrc = { 0, 0, Width(rcWork), Height(rcWork) };
+    RECT rcSrc = {0, 0, Width(rcWork), Height(rcWork)};
     CSoftwareBlend::Blend(hDC, rcWork, hBitmap, rcSrc, static_cast<BYTE>(dwAlpha), false);
 }
 
 void CRenderEngine::DrawLine(HDC hDC, const RECT& rc, int nSize, DWORD dwPenColor, int nStyle)
 {
-    if (hDC == NULL) return;
+    if (hDC == NULL)
+        return;
     CGdiObject<HPEN> hPen(::CreatePen(nStyle, nSize, ToColorRef(dwPenColor)));
-    if (hPen.IsNull()) return;
+    if (hPen.IsNull())
+        return;
     CGdiSelection selPen(hDC, hPen);
     POINT ptOld;
     ::MoveToEx(hDC, rc.left, rc.top, &ptOld);
@@ -497,61 +613,80 @@ void CRenderEngine::DrawLine(HDC hDC, const RECT& rc, int nSize, DWORD dwPenColo
 
 void CRenderEngine::DrawRect(HDC hDC, const RECT& rc, int nSize, DWORD dwPenColor, int /*nStyle*/)
 {
-    if (hDC == NULL || nSize <= 0) return;
+    if (hDC == NULL || nSize <= 0)
+        return;
     Gdiplus::Graphics graphics(hDC);
-    Gdiplus::Pen pen(Gdiplus::Color(static_cast<Gdiplus::ARGB>(dwPenColor)), static_cast<Gdiplus::REAL>(nSize));
+    Gdiplus::Pen pen(Gdiplus::Color(static_cast<Gdiplus::ARGB>(dwPenColor)),
+                     static_cast<Gdiplus::REAL>(nSize));
     pen.SetAlignment(Gdiplus::PenAlignmentInset);
-    graphics.DrawRectangle(&pen, static_cast<INT>(rc.left), static_cast<INT>(rc.top), Width(rc) - 1, Height(rc) - 1);
+    graphics.DrawRectangle(&pen, static_cast<INT>(rc.left), static_cast<INT>(rc.top), Width(rc) - 1,
+                           Height(rc) - 1);
 }
 
 void CRenderEngine::DrawRoundRect(HDC hDC, const RECT& rc, int nSize, int width, int height, DWORD dwPenColor,
                                   int nStyle)
 {
-    if (hDC == NULL) return;
+    if (hDC == NULL)
+        return;
     CGdiObject<HPEN> hPen(::CreatePen(nStyle, nSize, ToColorRef(dwPenColor)));
-    if (hPen.IsNull()) return;
+    if (hPen.IsNull())
+        return;
     CGdiSelection selPen(hDC, hPen);
     CGdiSelection selBrush(hDC, ::GetStockObject(NULL_BRUSH));
     ::RoundRect(hDC, rc.left, rc.top, rc.right, rc.bottom, width, height);
 }
 
-void CRenderEngine::DrawText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, const wchar_t* pstrText, DWORD dwTextColor,
-                             int iFont, UINT uStyle)
+void CRenderEngine::DrawText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, const wchar_t* pstrText,
+                             DWORD dwTextColor, int iFont, UINT uStyle)
 {
-    if (hDC == NULL || pManager == NULL || pstrText == NULL || *pstrText == L'\0') return;
-    if (pManager->IsLayered() || pManager->IsUseGdiplusText()) {
+    if (hDC == NULL || pManager == NULL || pstrText == NULL || *pstrText == L'\0')
+        return;
+    if (pManager->IsLayered() || pManager->IsUseGdiplusText())
+    {
         Gdiplus::Graphics graphics(hDC);
         Gdiplus::Font font(hDC, FontOf(pManager, iFont));
         int trh = pManager->GetGdiplusTextRenderingHint();
-        if (trh < 0 || trh > 5) trh = 0;
+        if (trh < 0 || trh > 5)
+            trh = 0;
         graphics.SetTextRenderingHint(static_cast<Gdiplus::TextRenderingHint>(trh));
         graphics.SetSmoothingMode(Gdiplus::SmoothingModeHighQuality);
         graphics.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
 
         Gdiplus::RectF rectF(static_cast<Gdiplus::REAL>(rc.left), static_cast<Gdiplus::REAL>(rc.top),
                              static_cast<Gdiplus::REAL>(Width(rc)), static_cast<Gdiplus::REAL>(Height(rc)));
-        Gdiplus::SolidBrush brush(Gdiplus::Color(0xFE, (dwTextColor >> 16) & 0xFF, (dwTextColor >> 8) & 0xFF,
-                                                 dwTextColor & 0xFF));
+        Gdiplus::SolidBrush brush(
+            Gdiplus::Color(0xFE, (dwTextColor >> 16) & 0xFF, (dwTextColor >> 8) & 0xFF, dwTextColor & 0xFF));
         Gdiplus::StringFormat format(Gdiplus::StringFormat::GenericTypographic());
-        if (uStyle & DT_END_ELLIPSIS) format.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
+        if (uStyle & DT_END_ELLIPSIS)
+            format.SetTrimming(Gdiplus::StringTrimmingEllipsisCharacter);
         INT flags = format.GetFormatFlags();
-        if (uStyle & DT_NOCLIP) flags |= Gdiplus::StringFormatFlagsNoClip;
-        if (uStyle & DT_SINGLELINE) flags |= Gdiplus::StringFormatFlagsNoWrap;
+        if (uStyle & DT_NOCLIP)
+            flags |= Gdiplus::StringFormatFlagsNoClip;
+        if (uStyle & DT_SINGLELINE)
+            flags |= Gdiplus::StringFormatFlagsNoWrap;
         format.SetFormatFlags(flags);
-        if (uStyle & DT_CENTER) format.SetAlignment(Gdiplus::StringAlignmentCenter);
-        else if (uStyle & DT_RIGHT) format.SetAlignment(Gdiplus::StringAlignmentFar);
-        else format.SetAlignment(Gdiplus::StringAlignmentNear);
-        if (uStyle & DT_VCENTER) format.SetLineAlignment(Gdiplus::StringAlignmentCenter);
-        else if (uStyle & DT_BOTTOM) format.SetLineAlignment(Gdiplus::StringAlignmentFar);
-        else format.SetLineAlignment(Gdiplus::StringAlignmentNear);
+        if (uStyle & DT_CENTER)
+            format.SetAlignment(Gdiplus::StringAlignmentCenter);
+        else if (uStyle & DT_RIGHT)
+            format.SetAlignment(Gdiplus::StringAlignmentFar);
+        else
+            format.SetAlignment(Gdiplus::StringAlignmentNear);
+        if (uStyle & DT_VCENTER)
+            format.SetLineAlignment(Gdiplus::StringAlignmentCenter);
+        else if (uStyle & DT_BOTTOM)
+            format.SetLineAlignment(Gdiplus::StringAlignmentFar);
+        else
+            format.SetLineAlignment(Gdiplus::StringAlignmentNear);
 
-        if (uStyle & DT_CALCRECT) {
+        if (uStyle & DT_CALCRECT)
+        {
             Gdiplus::RectF bounds;
             graphics.MeasureString(pstrText, -1, &font, rectF, &format, &bounds);
             rc.right = rc.left + static_cast<LONG>(bounds.Width + 1);
             rc.bottom = rc.top + static_cast<LONG>(bounds.Height + 1);
         }
-        else {
+        else
+        {
             graphics.DrawString(pstrText, -1, &font, rectF, &format, &brush);
         }
         return;
@@ -560,26 +695,29 @@ void CRenderEngine::DrawText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, const
     ::SetBkMode(hDC, TRANSPARENT);
     ::SetTextColor(hDC, ToColorRef(dwTextColor));
     CGdiSelection selFont(hDC, FontOf(pManager, iFont));
-    if (wcsstr(pstrText, L"&#x") != NULL) {
+    if (wcsstr(pstrText, L"&#x") != NULL)
+    {
         // An icon-font glyph given by its code: only that one character is drawn.
-        wchar_t szGlyph[2] = { ReadHexCharReference(pstrText), L'\0' };
-        if (szGlyph[0] != L'\0') ::DrawTextW(hDC, szGlyph, 1, &rc, uStyle);
+        wchar_t szGlyph[2] = {ReadHexCharReference(pstrText), L'\0'};
+        if (szGlyph[0] != L'\0')
+            ::DrawTextW(hDC, szGlyph, 1, &rc, uStyle);
         return;
     }
     ::DrawTextW(hDC, pstrText, -1, &rc, uStyle);
 }
 
-void CRenderEngine::DrawText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, const wchar_t* pstrText, DWORD dwTextColor,
-                             int iFont, UINT uStyle, DWORD dwTextBKColor)
+void CRenderEngine::DrawText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, const wchar_t* pstrText,
+                             DWORD dwTextColor, int iFont, UINT uStyle, DWORD dwTextBKColor)
 {
-    if (hDC == NULL || pManager == NULL || pstrText == NULL || *pstrText == L'\0') return;
+    if (hDC == NULL || pManager == NULL || pstrText == NULL || *pstrText == L'\0')
+        return;
     DrawColor(hDC, rc, dwTextBKColor);
     DrawText(hDC, pManager, rc, pstrText, dwTextColor, iFont, uStyle);
 }
 
 void CRenderEngine::DrawHtmlText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, const wchar_t* pstrText,
-                                 DWORD dwTextColor, RECT* pLinks, CUIString* sLinks, int& nLinkRects, int iFont,
-                                 UINT uStyle)
+                                 DWORD dwTextColor, RECT* pLinks, CUIString* sLinks, int& nLinkRects,
+                                 int iFont, UINT uStyle)
 {
     CHtmlTextRenderer renderer(hDC, pManager, pLinks, sLinks, nLinkRects);
     renderer.Draw(rc, pstrText, dwTextColor, iFont, uStyle);
@@ -587,11 +725,12 @@ void CRenderEngine::DrawHtmlText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, c
 
 SIZE CRenderEngine::GetTextSize(HDC hDC, CPaintManagerUI* pManager, const wchar_t* pstrText, int iFont)
 {
-    SIZE size = { 0, 0 };
-    if (hDC == NULL || pManager == NULL || pstrText == NULL || *pstrText == L'\0') return size;
+    SIZE size = {0, 0};
+    if (hDC == NULL || pManager == NULL || pstrText == NULL || *pstrText == L'\0')
+        return size;
     CGdiSelection selFont(hDC, FontOf(pManager, iFont));
     ::GetTextExtentPoint32W(hDC, pstrText, static_cast<int>(wcslen(pstrText)), &size);
     return size;
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

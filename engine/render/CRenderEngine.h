@@ -20,7 +20,8 @@
 
 #include "engine/core/CUIString.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CPaintManagerUI;
 struct tagTDrawInfo;
@@ -43,7 +44,8 @@ public:
                                 HINSTANCE instance = NULL);
 
     static void DrawColor(HDC hDC, const RECT& rc, DWORD color);
-    static void DrawGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool bVertical, int nSteps);
+    static void DrawGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool bVertical,
+                             int nSteps);
 
     static void DrawLine(HDC hDC, const RECT& rc, int nSize, DWORD dwPenColor, int nStyle = PS_SOLID);
     static void DrawRect(HDC hDC, const RECT& rc, int nSize, DWORD dwPenColor, int nStyle = PS_SOLID);
@@ -51,10 +53,10 @@ public:
                               int nStyle = PS_SOLID);
 
     // uStyle takes the DT_* flags; with DT_CALCRECT rc receives the measured rectangle.
-    static void DrawText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, const wchar_t* pstrText, DWORD dwTextColor,
-                         int iFont, UINT uStyle);
-    static void DrawText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, const wchar_t* pstrText, DWORD dwTextColor,
-                         int iFont, UINT uStyle, DWORD dwTextBKColor);
+    static void DrawText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, const wchar_t* pstrText,
+                         DWORD dwTextColor, int iFont, UINT uStyle);
+    static void DrawText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, const wchar_t* pstrText,
+                         DWORD dwTextColor, int iFont, UINT uStyle, DWORD dwTextBKColor);
     // nLinkRects: capacity of pLinks/sLinks on entry, links found on return. On entry the arrays
     // may hold the previous call's links; the one under the mouse is drawn in the hover colour.
     static void DrawHtmlText(HDC hDC, CPaintManagerUI* pManager, RECT& rc, const wchar_t* pstrText,
@@ -63,4 +65,4 @@ public:
     static SIZE GetTextSize(HDC hDC, CPaintManagerUI* pManager, const wchar_t* pstrText, int iFont);
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

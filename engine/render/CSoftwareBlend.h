@@ -12,7 +12,8 @@
 
 #include <windows.h>
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CSoftwareBlend
 {
@@ -22,4 +23,4 @@ public:
                       bool bPerPixelAlpha);
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

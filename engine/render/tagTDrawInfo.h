@@ -16,7 +16,8 @@
 
 #include "engine/core/CUIString.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CPaintManagerUI;
 
@@ -59,4 +60,4 @@ private:
     void ApplyItem(const CUIString& sKey, const CUIString& sValue, CPaintManagerUI* pManager);
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

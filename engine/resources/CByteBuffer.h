@@ -10,7 +10,8 @@
 #include <windows.h>
 #include <cstdlib>
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CByteBuffer
 {
@@ -24,9 +25,11 @@ public:
     bool Allocate(DWORD dwSize)
     {
         Free();
-        if (dwSize == MAXDWORD) return false;
+        if (dwSize == MAXDWORD)
+            return false;
         m_pData = static_cast<BYTE*>(std::malloc(static_cast<size_t>(dwSize) + 1));
-        if (m_pData == nullptr) return false;
+        if (m_pData == nullptr)
+            return false;
         m_pData[dwSize] = 0;
         m_dwSize = dwSize;
         return true;
@@ -54,4 +57,4 @@ private:
     DWORD m_dwSize;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

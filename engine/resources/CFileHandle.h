@@ -7,7 +7,8 @@
 
 #include <windows.h>
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CFileHandle
 {
@@ -22,7 +23,8 @@ public:
     bool IsValid() const { return m_h != INVALID_HANDLE_VALUE && m_h != nullptr; }
     void Reset(HANDLE h = INVALID_HANDLE_VALUE)
     {
-        if (IsValid()) ::CloseHandle(m_h);
+        if (IsValid())
+            ::CloseHandle(m_h);
         m_h = h;
     }
 
@@ -30,4 +32,4 @@ private:
     HANDLE m_h;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

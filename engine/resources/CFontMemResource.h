@@ -8,7 +8,8 @@
 
 #include <windows.h>
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CFontMemResource
 {
@@ -20,7 +21,8 @@ public:
     }
     ~CFontMemResource()
     {
-        if (m_h != nullptr) ::RemoveFontMemResourceEx(m_h);
+        if (m_h != nullptr)
+            ::RemoveFontMemResourceEx(m_h);
     }
     CFontMemResource(const CFontMemResource&) = delete;
     CFontMemResource& operator=(const CFontMemResource&) = delete;
@@ -33,4 +35,4 @@ private:
     DWORD m_nFonts;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

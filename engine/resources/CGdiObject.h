@@ -11,10 +11,10 @@
 
 #include <windows.h>
 
-namespace SkinUI {
+namespace SkinUI
+{
 
-template <class T>
-class CGdiObject
+template <class T> class CGdiObject
 {
 public:
     CGdiObject() : m_h(nullptr) {}
@@ -26,7 +26,8 @@ public:
     CGdiObject(CGdiObject&& other) : m_h(other.Detach()) {}
     CGdiObject& operator=(CGdiObject&& other)
     {
-        if (this != &other) Reset(other.Detach());
+        if (this != &other)
+            Reset(other.Detach());
         return *this;
     }
 
@@ -36,7 +37,8 @@ public:
 
     void Reset(T h = nullptr)
     {
-        if (m_h != nullptr && m_h != h) ::DeleteObject(m_h);
+        if (m_h != nullptr && m_h != h)
+            ::DeleteObject(m_h);
         m_h = h;
     }
     T Detach()
@@ -50,4 +52,4 @@ private:
     T m_h;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -20,33 +20,40 @@
 #include "engine/resources/CByteBuffer.h"
 #include "engine/resources/tagTImageInfo.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CPaintManagerUI;
 
 class CImageLoader
 {
 public:
-    enum { MAX_IMAGE_DIMENSION = 8192 };
-    enum { MAX_IMAGE_PIXELS = 4096 * 4096 };
+    enum
+    {
+        MAX_IMAGE_DIMENSION = 8192
+    };
+    enum
+    {
+        MAX_IMAGE_PIXELS = 4096 * 4096
+    };
 
-    static tagTImageInfo* LoadImage(STRINGorID bitmap, const wchar_t* type = nullptr,
-        DWORD mask = 0, int width = 0, int height = 0, DWORD fillcolor = 0,
-        CPaintManagerUI* pManager = nullptr, HINSTANCE instance = nullptr);
-    static tagTImageInfo* LoadImage(const wchar_t* pStrImage, const wchar_t* type = nullptr,
-        DWORD mask = 0, int width = 0, int height = 0, DWORD fillcolor = 0,
-        CPaintManagerUI* pManager = nullptr, HINSTANCE instance = nullptr);
-    static tagTImageInfo* LoadImage(UINT nID, const wchar_t* type = nullptr,
-        DWORD mask = 0, int width = 0, int height = 0, DWORD fillcolor = 0,
-        CPaintManagerUI* pManager = nullptr, HINSTANCE instance = nullptr);
+    static tagTImageInfo* LoadImage(STRINGorID bitmap, const wchar_t* type = nullptr, DWORD mask = 0,
+                                    int width = 0, int height = 0, DWORD fillcolor = 0,
+                                    CPaintManagerUI* pManager = nullptr, HINSTANCE instance = nullptr);
+    static tagTImageInfo* LoadImage(const wchar_t* pStrImage, const wchar_t* type = nullptr, DWORD mask = 0,
+                                    int width = 0, int height = 0, DWORD fillcolor = 0,
+                                    CPaintManagerUI* pManager = nullptr, HINSTANCE instance = nullptr);
+    static tagTImageInfo* LoadImage(UINT nID, const wchar_t* type = nullptr, DWORD mask = 0, int width = 0,
+                                    int height = 0, DWORD fillcolor = 0, CPaintManagerUI* pManager = nullptr,
+                                    HINSTANCE instance = nullptr);
 
-    static tagTImageInfo* LoadImageFromMemory(const BYTE* pData, DWORD dwSize, DWORD mask,
-        int width, int height, DWORD fillcolor, CPaintManagerUI* pManager);
+    static tagTImageInfo* LoadImageFromMemory(const BYTE* pData, DWORD dwSize, DWORD mask, int width,
+                                              int height, DWORD fillcolor, CPaintManagerUI* pManager);
 
     // The undecoded bytes of an image (same search as LoadImage); returns the byte count,
     // 0 when nothing could be read.
     static DWORD LoadImage2Memory(STRINGorID bitmap, const wchar_t* type, CByteBuffer& out,
-        HINSTANCE instance = nullptr);
+                                  HINSTANCE instance = nullptr);
 
     // Appends one record per frame (each with its delay) to frames; returns the number added.
     static int LoadGifImageFromMemory(const BYTE* pData, DWORD dwSize, CStdPtrArray& frames);
@@ -55,8 +62,7 @@ public:
     static void FreeImage(tagTImageInfo* bitmap, bool bDelete = true);
 
     // RGBA rows (top first) to a record, following the pixel rules above.
-    static tagTImageInfo* CreateImageFromRGBA(const BYTE* pRGBA, int width, int height,
-        DWORD mask);
+    static tagTImageInfo* CreateImageFromRGBA(const BYTE* pRGBA, int width, int height, DWORD mask);
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

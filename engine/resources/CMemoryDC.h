@@ -8,17 +8,22 @@
 
 #include <windows.h>
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CMemoryDC
 {
 public:
     explicit CMemoryDC(HDC hdcCompatible = nullptr)
-        : m_hDC(::CreateCompatibleDC(hdcCompatible)), m_hOld(nullptr) {}
+        : m_hDC(::CreateCompatibleDC(hdcCompatible)), m_hOld(nullptr)
+    {
+    }
     ~CMemoryDC()
     {
-        if (m_hDC == nullptr) return;
-        if (m_hOld != nullptr) ::SelectObject(m_hDC, m_hOld);
+        if (m_hDC == nullptr)
+            return;
+        if (m_hOld != nullptr)
+            ::SelectObject(m_hDC, m_hOld);
         ::DeleteDC(m_hDC);
     }
     CMemoryDC(const CMemoryDC&) = delete;
@@ -30,9 +35,11 @@ public:
     // Selects a borrowed object; the first replaced object is restored on destruction.
     void Select(HGDIOBJ hObj)
     {
-        if (m_hDC == nullptr || hObj == nullptr) return;
+        if (m_hDC == nullptr || hObj == nullptr)
+            return;
         HGDIOBJ hPrev = ::SelectObject(m_hDC, hObj);
-        if (m_hOld == nullptr) m_hOld = hPrev;
+        if (m_hOld == nullptr)
+            m_hOld = hPrev;
     }
 
 private:
@@ -40,4 +47,4 @@ private:
     HGDIOBJ m_hOld;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

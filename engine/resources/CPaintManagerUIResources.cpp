@@ -15,7 +15,8 @@
 #include "engine/resources/CResourceReader.h"
 #include "engine/resources/CZipArchive.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 HINSTANCE CPaintManagerUI::m_hInstance = nullptr;
 HINSTANCE CPaintManagerUI::m_hResourceInstance = nullptr;
@@ -27,26 +28,30 @@ bool CPaintManagerUI::m_bCachedResourceZip = false;
 int CPaintManagerUI::m_nResType = 0;
 tagTResInfo CPaintManagerUI::m_SharedResInfo;
 
-namespace {
+namespace
+{
 
 const wchar_t kMemBuffer[] = L"membuffer";
 
 // Frees every value of a table whose values are T* and empties it.
-template <class T>
-void DeleteAllValues(CStdStringPtrMap& map)
+template <class T> void DeleteAllValues(CStdStringPtrMap& map)
 {
-    for (int i = 0; i < map.GetSize(); ++i) {
+    for (int i = 0; i < map.GetSize(); ++i)
+    {
         const wchar_t* key = map.GetAt(i);
-        if (key != nullptr) delete static_cast<T*>(map.Find(key, false));
+        if (key != nullptr)
+            delete static_cast<T*>(map.Find(key, false));
     }
     map.RemoveAll();
 }
 
 void FreeAllImages(CStdStringPtrMap& map)
 {
-    for (int i = 0; i < map.GetSize(); ++i) {
+    for (int i = 0; i < map.GetSize(); ++i)
+    {
         const wchar_t* key = map.GetAt(i);
-        if (key != nullptr) CImageLoader::FreeImage(static_cast<tagTImageInfo*>(map.Find(key, false)));
+        if (key != nullptr)
+            CImageLoader::FreeImage(static_cast<tagTImageInfo*>(map.Find(key, false)));
     }
     map.RemoveAll();
 }
@@ -54,25 +59,31 @@ void FreeAllImages(CStdStringPtrMap& map)
 // Text tables (styles, default attribute lists) own CUIString copies of their values.
 void SetText(CStdStringPtrMap& map, const wchar_t* key, const wchar_t* value)
 {
-    if (key == nullptr) return;
+    if (key == nullptr)
+        return;
     CUIString* pValue = new (std::nothrow) CUIString(value);
-    if (pValue == nullptr) return;
+    if (pValue == nullptr)
+        return;
     CUIString* pOld = static_cast<CUIString*>(map.Set(key, pValue));
-    if (pOld != pValue) delete pOld;
+    if (pOld != pValue)
+        delete pOld;
 }
 
 const wchar_t* FindText(const CStdStringPtrMap& map, const wchar_t* key)
 {
-    if (key == nullptr) return nullptr;
+    if (key == nullptr)
+        return nullptr;
     const CUIString* pValue = static_cast<const CUIString*>(map.Find(key));
     return pValue != nullptr ? pValue->GetData() : nullptr;
 }
 
 bool RemoveText(CStdStringPtrMap& map, const wchar_t* key)
 {
-    if (key == nullptr) return false;
+    if (key == nullptr)
+        return false;
     CUIString* pValue = static_cast<CUIString*>(map.Find(key, false));
-    if (pValue == nullptr) return false;
+    if (pValue == nullptr)
+        return false;
     delete pValue;
     return map.Remove(key);
 }
@@ -85,15 +96,15 @@ CUIString FontKey(int id)
 }
 
 // The first font of a table with this face (case-sensitive), nominal size and style.
-tagTFontInfo* FindFont(const CStdStringPtrMap& table, const wchar_t* pStrFontName, int nSize,
-    bool bBold, bool bUnderline, bool bItalic)
+tagTFontInfo* FindFont(const CStdStringPtrMap& table, const wchar_t* pStrFontName, int nSize, bool bBold,
+                       bool bUnderline, bool bItalic)
 {
     const wchar_t* pName = pStrFontName != nullptr ? pStrFontName : L"";
-    for (int i = 0; i < table.GetSize(); ++i) {
+    for (int i = 0; i < table.GetSize(); ++i)
+    {
         tagTFontInfo* pInfo = static_cast<tagTFontInfo*>(table.Find(table.GetAt(i), false));
-        if (pInfo != nullptr && pInfo->sFontName == pName && pInfo->iSize == nSize
-            && pInfo->bBold == bBold && pInfo->bUnderline == bUnderline
-            && pInfo->bItalic == bItalic)
+        if (pInfo != nullptr && pInfo->sFontName == pName && pInfo->iSize == nSize && pInfo->bBold == bBold &&
+            pInfo->bUnderline == bUnderline && pInfo->bItalic == bItalic)
             return pInfo;
     }
     return nullptr;
@@ -101,31 +112,37 @@ tagTFontInfo* FindFont(const CStdStringPtrMap& table, const wchar_t* pStrFontNam
 
 bool IsAbsolutePath(const wchar_t* p)
 {
-    if (p == nullptr || p[0] == L'\0') return false;
+    if (p == nullptr || p[0] == L'\0')
+        return false;
     return p[0] == L'\\' || p[0] == L'/' || (p[1] == L':');
 }
 
 // Default colours: the shared value changes and the window follows only when it still had
 // the old shared value.
 void SetColor(DWORD tagTResInfo::*field, tagTResInfo& window, tagTResInfo& shared, DWORD dwColor,
-    bool bShared)
+              bool bShared)
 {
-    if (bShared) {
-        if (window.*field == shared.*field) window.*field = dwColor;
+    if (bShared)
+    {
+        if (window.*field == shared.*field)
+            window.*field = dwColor;
         shared.*field = dwColor;
-    } else {
+    }
+    else
+    {
         window.*field = dwColor;
     }
 }
 
-}  // namespace
+} // namespace
 
 // ---- lifecycle hooks ------------------------------------------------------------------------
 
 void CPaintManagerUI::InitResources()
 {
     tagTResInfo& shared = m_SharedResInfo;
-    if (shared.m_DefaultFontInfo.sFontName.IsEmpty()) {
+    if (shared.m_DefaultFontInfo.sFontName.IsEmpty())
+    {
         // The first manager of the process sets the shared defaults.
         shared.m_dwDefaultDisabledColor = 0xFFA7A6AA;
         shared.m_dwDefaultFontColor = 0xFF000000;
@@ -136,7 +153,8 @@ void CPaintManagerUI::InitResources()
         ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
         lf.lfCharSet = DEFAULT_CHARSET;
         HFONT hFont = ::CreateFontIndirectW(&lf);
-        if (hFont != nullptr) {
+        if (hFont != nullptr)
+        {
             tagTFontInfo& info = shared.m_DefaultFontInfo;
             info.id = -1;
             info.hFont.Reset(hFont);
@@ -178,7 +196,7 @@ void CPaintManagerUI::TermResources()
     FreeResInfo(m_SharedResInfo);
     tagTFontInfo& def = m_SharedResInfo.m_DefaultFontInfo;
     def.hFont.Reset();
-    def.sFontName.Empty();  // the next manager made sets the shared defaults again
+    def.sFontName.Empty(); // the next manager made sets the shared defaults again
     ::ZeroMemory(&def.tm, sizeof(def.tm));
     CResourceManager::GetInstance()->Release();
     // The archive is closed; its settings go with it so no stale "membuffer" marker stays
@@ -203,10 +221,12 @@ HINSTANCE CPaintManagerUI::GetInstance()
 
 CUIString CPaintManagerUI::GetInstancePath()
 {
-    if (m_hInstance == nullptr) return CUIString();
+    if (m_hInstance == nullptr)
+        return CUIString();
     wchar_t szPath[MAX_PATH + 1] = {};
     DWORD n = ::GetModuleFileNameW(m_hInstance, szPath, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH) return CUIString();
+    if (n == 0 || n >= MAX_PATH)
+        return CUIString();
     CUIString sPath(szPath);
     int pos = sPath.ReverseFind(L'\\');
     return pos >= 0 ? sPath.Left(pos + 1) : CUIString();
@@ -251,7 +271,8 @@ CZipArchive* CPaintManagerUI::GetResourceZipHandle()
 
 CUIString CPaintManagerUI::GetResourceZipPath()
 {
-    if (IsAbsolutePath(m_pStrResourceZip)) return m_pStrResourceZip;
+    if (IsAbsolutePath(m_pStrResourceZip))
+        return m_pStrResourceZip;
     return m_pStrResourcePath + m_pStrResourceZip;
 }
 
@@ -262,7 +283,8 @@ void CPaintManagerUI::SetInstance(HINSTANCE hInst)
 
 void CPaintManagerUI::SetCurrentPath(const wchar_t* pStrPath)
 {
-    if (pStrPath != nullptr) ::SetCurrentDirectoryW(pStrPath);
+    if (pStrPath != nullptr)
+        ::SetCurrentDirectoryW(pStrPath);
 }
 
 void CPaintManagerUI::SetResourceDll(HINSTANCE hInst)
@@ -273,40 +295,45 @@ void CPaintManagerUI::SetResourceDll(HINSTANCE hInst)
 void CPaintManagerUI::SetResourcePath(const wchar_t* pStrPath)
 {
     m_pStrResourcePath = pStrPath;
-    if (m_pStrResourcePath.IsEmpty()) return;
+    if (m_pStrResourcePath.IsEmpty())
+        return;
     wchar_t last = m_pStrResourcePath[m_pStrResourcePath.GetLength() - 1];
-    if (last != L'\\' && last != L'/') m_pStrResourcePath += L'\\';
+    if (last != L'\\' && last != L'/')
+        m_pStrResourcePath += L'\\';
 }
 
 void CPaintManagerUI::SetResourceZip(const void* pVoid, unsigned int len, const wchar_t* password)
 {
     // The first memory archive stays for the life of the process.
-    if (m_pStrResourceZip == kMemBuffer) return;
+    if (m_pStrResourceZip == kMemBuffer)
+        return;
     m_hResourceZip.reset();
     m_pStrResourceZip = kMemBuffer;
     m_bCachedResourceZip = true;
     m_pStrResourceZipPwd = password;
     CByteBuffer ansi;
-    if (!CResourceReader::ToAnsiPassword(password, ansi)) return;
-    m_hResourceZip.reset(CZipArchive::OpenMemory(pVoid, len,
-        ansi.IsEmpty() ? nullptr : reinterpret_cast<const char*>(ansi.GetData())));
+    if (!CResourceReader::ToAnsiPassword(password, ansi))
+        return;
+    m_hResourceZip.reset(CZipArchive::OpenMemory(
+        pVoid, len, ansi.IsEmpty() ? nullptr : reinterpret_cast<const char*>(ansi.GetData())));
 }
 
-void CPaintManagerUI::SetResourceZip(const wchar_t* pstrZip, bool bCachedResourceZip,
-    const wchar_t* password)
+void CPaintManagerUI::SetResourceZip(const wchar_t* pstrZip, bool bCachedResourceZip, const wchar_t* password)
 {
-    if (m_pStrResourceZip == (pstrZip != nullptr ? pstrZip : L"")
-        && m_bCachedResourceZip == bCachedResourceZip)
+    if (m_pStrResourceZip == (pstrZip != nullptr ? pstrZip : L"") &&
+        m_bCachedResourceZip == bCachedResourceZip)
         return;
     m_hResourceZip.reset();
     m_pStrResourceZip = pstrZip;
     m_bCachedResourceZip = bCachedResourceZip;
     m_pStrResourceZipPwd = password;
-    if (!m_bCachedResourceZip || m_pStrResourceZip.IsEmpty()) return;
+    if (!m_bCachedResourceZip || m_pStrResourceZip.IsEmpty())
+        return;
     CByteBuffer ansi;
-    if (!CResourceReader::ToAnsiPassword(password, ansi)) return;
-    m_hResourceZip.reset(CZipArchive::OpenFile(GetResourceZipPath(),
-        ansi.IsEmpty() ? nullptr : reinterpret_cast<const char*>(ansi.GetData())));
+    if (!CResourceReader::ToAnsiPassword(password, ansi))
+        return;
+    m_hResourceZip.reset(CZipArchive::OpenFile(
+        GetResourceZipPath(), ansi.IsEmpty() ? nullptr : reinterpret_cast<const char*>(ansi.GetData())));
 }
 
 void CPaintManagerUI::SetResourceType(int nType)
@@ -321,8 +348,7 @@ int CPaintManagerUI::GetResourceType()
 
 // ---- images -----------------------------------------------------------------------------------
 
-CUIString CPaintManagerUI::MakeImageKey(const wchar_t* bitmap, int width, int height,
-    DWORD fillcolor)
+CUIString CPaintManagerUI::MakeImageKey(const wchar_t* bitmap, int width, int height, DWORD fillcolor)
 {
     CUIString sKey(bitmap);
     if (width != 0 || height != 0 || fillcolor != 0)
@@ -332,39 +358,48 @@ CUIString CPaintManagerUI::MakeImageKey(const wchar_t* bitmap, int width, int he
 
 const tagTImageInfo* CPaintManagerUI::GetImage(const wchar_t* bitmap)
 {
-    if (bitmap == nullptr) return nullptr;
+    if (bitmap == nullptr)
+        return nullptr;
     const tagTImageInfo* pImage = static_cast<tagTImageInfo*>(m_ResInfo.m_ImageHash.Find(bitmap));
     if (pImage == nullptr)
         pImage = static_cast<tagTImageInfo*>(m_SharedResInfo.m_ImageHash.Find(bitmap));
     return pImage;
 }
 
-const tagTImageInfo* CPaintManagerUI::GetImageEx(const wchar_t* bitmap, const wchar_t* type,
-    DWORD mask, int width, int height, DWORD fillcolor, bool bUseHSL, HINSTANCE instance)
+const tagTImageInfo* CPaintManagerUI::GetImageEx(const wchar_t* bitmap, const wchar_t* type, DWORD mask,
+                                                 int width, int height, DWORD fillcolor, bool bUseHSL,
+                                                 HINSTANCE instance)
 {
-    if (bitmap == nullptr || *bitmap == L'\0') return nullptr;
+    if (bitmap == nullptr || *bitmap == L'\0')
+        return nullptr;
     CUIString sKey = MakeImageKey(bitmap, width, height, fillcolor);
     const tagTImageInfo* pImage = GetImage(sKey);
-    if (pImage != nullptr) return pImage;
+    if (pImage != nullptr)
+        return pImage;
     AddImage(bitmap, type, mask, width, height, fillcolor, bUseHSL, false, instance);
     return static_cast<tagTImageInfo*>(TableFor(false).m_ImageHash.Find(sKey));
 }
 
-const tagTImageInfo* CPaintManagerUI::AddImage(const wchar_t* bitmap, const wchar_t* type,
-    DWORD mask, int width, int height, DWORD fillcolor, bool bUseHSL, bool bShared,
-    HINSTANCE instance)
+const tagTImageInfo* CPaintManagerUI::AddImage(const wchar_t* bitmap, const wchar_t* type, DWORD mask,
+                                               int width, int height, DWORD fillcolor, bool bUseHSL,
+                                               bool bShared, HINSTANCE instance)
 {
-    if (bitmap == nullptr || *bitmap == L'\0') return nullptr;
+    if (bitmap == nullptr || *bitmap == L'\0')
+        return nullptr;
     tagTImageInfo* pImage = nullptr;
-    if (type != nullptr && *type != L'\0') {
-        if (!iswdigit(bitmap[0])) return nullptr;
+    if (type != nullptr && *type != L'\0')
+    {
+        if (!iswdigit(bitmap[0]))
+            return nullptr;
         UINT nID = static_cast<UINT>(wcstoul(bitmap, nullptr, 10));
         pImage = CImageLoader::LoadImage(nID, type, mask, width, height, fillcolor, this, instance);
-    } else {
-        pImage = CImageLoader::LoadImage(bitmap, nullptr, mask, width, height, fillcolor, this,
-            instance);
     }
-    if (pImage == nullptr) return nullptr;
+    else
+    {
+        pImage = CImageLoader::LoadImage(bitmap, nullptr, mask, width, height, fillcolor, this, instance);
+    }
+    if (pImage == nullptr)
+        return nullptr;
     pImage->bUseHSL = bUseHSL;
     pImage->sResType = type;
     pImage->dwMask = mask;
@@ -372,8 +407,10 @@ const tagTImageInfo* CPaintManagerUI::AddImage(const wchar_t* bitmap, const wcha
     CStdStringPtrMap& table = TableFor(bShared).m_ImageHash;
     CUIString sKey = MakeImageKey(bitmap, width, height, fillcolor);
     tagTImageInfo* pOld = static_cast<tagTImageInfo*>(table.Set(sKey, pImage));
-    if (pOld != nullptr && pOld != pImage) CImageLoader::FreeImage(pOld);
-    if (table.Find(sKey, false) != pImage) {  // the table could not take it
+    if (pOld != nullptr && pOld != pImage)
+        CImageLoader::FreeImage(pOld);
+    if (table.Find(sKey, false) != pImage)
+    { // the table could not take it
         CImageLoader::FreeImage(pImage);
         return nullptr;
     }
@@ -382,10 +419,12 @@ const tagTImageInfo* CPaintManagerUI::AddImage(const wchar_t* bitmap, const wcha
 
 bool CPaintManagerUI::RemoveImage(const wchar_t* bitmap, bool bShared)
 {
-    if (bitmap == nullptr) return false;
+    if (bitmap == nullptr)
+        return false;
     CStdStringPtrMap& table = TableFor(bShared).m_ImageHash;
     tagTImageInfo* pImage = static_cast<tagTImageInfo*>(table.Find(bitmap, false));
-    if (pImage == nullptr) return false;
+    if (pImage == nullptr)
+        return false;
     CImageLoader::FreeImage(pImage);
     return table.Remove(bitmap);
 }
@@ -395,18 +434,22 @@ void CPaintManagerUI::RemoveAllImages(bool bShared)
     FreeAllImages(TableFor(bShared).m_ImageHash);
 }
 
-bool CPaintManagerUI::ReloadImageRecord(const wchar_t* key, tagTImageInfo* pImage,
-    CPaintManagerUI* pManager)
+bool CPaintManagerUI::ReloadImageRecord(const wchar_t* key, tagTImageInfo* pImage, CPaintManagerUI* pManager)
 {
     tagTImageInfo* pNew = nullptr;
-    if (!pImage->sResType.IsEmpty()) {
-        if (!iswdigit(key[0])) return false;
-        pNew = CImageLoader::LoadImage(static_cast<UINT>(wcstoul(key, nullptr, 10)),
-            pImage->sResType, pImage->dwMask, 0, 0, 0, pManager);
-    } else {
+    if (!pImage->sResType.IsEmpty())
+    {
+        if (!iswdigit(key[0]))
+            return false;
+        pNew = CImageLoader::LoadImage(static_cast<UINT>(wcstoul(key, nullptr, 10)), pImage->sResType,
+                                       pImage->dwMask, 0, 0, 0, pManager);
+    }
+    else
+    {
         pNew = CImageLoader::LoadImage(key, nullptr, pImage->dwMask, 0, 0, 0, pManager);
     }
-    if (pNew == nullptr) return false;
+    if (pNew == nullptr)
+        return false;
     // Keep the record (callers may hold it) and give it the new pixels.
     pImage->hBitmap.Reset(pNew->hBitmap.Detach());
     pImage->nX = pNew->nX;
@@ -421,11 +464,14 @@ bool CPaintManagerUI::ReloadImageRecord(const wchar_t* key, tagTImageInfo* pImag
 void CPaintManagerUI::ReloadImageTable(CStdStringPtrMap& table, CPaintManagerUI* pManager)
 {
     // Walk backwards: removing an entry only shifts the entries after it.
-    for (int i = table.GetSize() - 1; i >= 0; --i) {
+    for (int i = table.GetSize() - 1; i >= 0; --i)
+    {
         CUIString sKey = table.GetAt(i);
         tagTImageInfo* pImage = static_cast<tagTImageInfo*>(table.Find(sKey, false));
-        if (pImage == nullptr) continue;
-        if (!ReloadImageRecord(sKey, pImage, pManager)) {
+        if (pImage == nullptr)
+            continue;
+        if (!ReloadImageRecord(sKey, pImage, pManager))
+        {
             CImageLoader::FreeImage(pImage);
             table.Remove(sKey);
         }
@@ -436,13 +482,15 @@ void CPaintManagerUI::ReloadImages()
 {
     RemoveAllDrawInfos();
     ReloadImageTable(m_ResInfo.m_ImageHash, this);
-    if (m_hWndPaint != nullptr) ::InvalidateRect(m_hWndPaint, nullptr, FALSE);
+    if (m_hWndPaint != nullptr)
+        ::InvalidateRect(m_hWndPaint, nullptr, FALSE);
 }
 
 void CPaintManagerUI::ReloadSharedImages()
 {
     ReloadImageTable(m_SharedResInfo.m_ImageHash, nullptr);
-    for (int i = 0; i < m_aPreMessages.GetSize(); ++i) {
+    for (int i = 0; i < m_aPreMessages.GetSize(); ++i)
+    {
         CPaintManagerUI* pManager = static_cast<CPaintManagerUI*>(m_aPreMessages.GetAt(i));
         if (pManager != nullptr && pManager->m_hWndPaint != nullptr)
             ::InvalidateRect(pManager->m_hWndPaint, nullptr, FALSE);
@@ -452,9 +500,11 @@ void CPaintManagerUI::ReloadSharedImages()
 void CPaintManagerUI::ReloadSkin()
 {
     ReloadSharedImages();
-    for (int i = 0; i < m_aPreMessages.GetSize(); ++i) {
+    for (int i = 0; i < m_aPreMessages.GetSize(); ++i)
+    {
         CPaintManagerUI* pManager = static_cast<CPaintManagerUI*>(m_aPreMessages.GetAt(i));
-        if (pManager != nullptr) pManager->ReloadImages();
+        if (pManager != nullptr)
+            pManager->ReloadImages();
     }
 }
 
@@ -464,11 +514,14 @@ tagTDrawInfo* CPaintManagerUI::GetDrawInfo(const wchar_t* pStrImage, const wchar
 {
     CUIString sKey = CUIString(pStrImage) + pStrModify;
     tagTDrawInfo* pDrawInfo = static_cast<tagTDrawInfo*>(m_ResInfo.m_DrawInfoHash.Find(sKey));
-    if (pDrawInfo != nullptr || sKey.IsEmpty()) return pDrawInfo;
+    if (pDrawInfo != nullptr || sKey.IsEmpty())
+        return pDrawInfo;
     pDrawInfo = new (std::nothrow) tagTDrawInfo;
-    if (pDrawInfo == nullptr) return nullptr;
+    if (pDrawInfo == nullptr)
+        return nullptr;
     pDrawInfo->Parse(pStrImage, pStrModify, this);
-    if (!m_ResInfo.m_DrawInfoHash.Insert(sKey, pDrawInfo)) {
+    if (!m_ResInfo.m_DrawInfoHash.Insert(sKey, pDrawInfo))
+    {
         delete pDrawInfo;
         return nullptr;
     }
@@ -479,7 +532,8 @@ void CPaintManagerUI::RemoveDrawInfo(const wchar_t* pStrImage, const wchar_t* pS
 {
     CUIString sKey = CUIString(pStrImage) + pStrModify;
     tagTDrawInfo* pDrawInfo = static_cast<tagTDrawInfo*>(m_ResInfo.m_DrawInfoHash.Find(sKey, false));
-    if (pDrawInfo == nullptr) return;
+    if (pDrawInfo == nullptr)
+        return;
     delete pDrawInfo;
     m_ResInfo.m_DrawInfoHash.Remove(sKey);
 }
@@ -491,47 +545,57 @@ void CPaintManagerUI::RemoveAllDrawInfos()
 
 // ---- fonts ------------------------------------------------------------------------------------
 
-HFONT CPaintManagerUI::CreateSkinFont(const wchar_t* pStrFontName, int nSize, bool bBold,
-    bool bUnderline, bool bItalic, bool bBoldAddsWeight, BYTE quality)
+HFONT CPaintManagerUI::CreateSkinFont(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline,
+                                      bool bItalic, bool bBoldAddsWeight, BYTE quality)
 {
     LOGFONTW lf = {};
     ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
-    if (pStrFontName != nullptr && *pStrFontName != L'\0') {
+    if (pStrFontName != nullptr && *pStrFontName != L'\0')
+    {
         wcsncpy(lf.lfFaceName, pStrFontName, LF_FACESIZE - 1);
         lf.lfFaceName[LF_FACESIZE - 1] = L'\0';
     }
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfHeight = -GetDPIObj()->Scale(nSize);
-    if (bBold) lf.lfWeight = bBoldAddsWeight ? lf.lfWeight + FW_BOLD : FW_BOLD;
-    if (bUnderline) lf.lfUnderline = TRUE;
-    if (bItalic) lf.lfItalic = TRUE;
-    if (quality != 0) lf.lfQuality = quality;
+    if (bBold)
+        lf.lfWeight = bBoldAddsWeight ? lf.lfWeight + FW_BOLD : FW_BOLD;
+    if (bUnderline)
+        lf.lfUnderline = TRUE;
+    if (bItalic)
+        lf.lfItalic = TRUE;
+    if (quality != 0)
+        lf.lfQuality = quality;
     return ::CreateFontIndirectW(&lf);
 }
 
 void CPaintManagerUI::MeasureFont(tagTFontInfo* pFontInfo)
 {
-    if (pFontInfo == nullptr || pFontInfo->hFont.IsNull()) return;
+    if (pFontInfo == nullptr || pFontInfo->hFont.IsNull())
+        return;
     HDC hDC = GetPaintDC();
-    if (hDC != nullptr) {
+    if (hDC != nullptr)
+    {
         CGdiSelection select(hDC, pFontInfo->hFont.Get());
         ::GetTextMetricsW(hDC, &pFontInfo->tm);
         return;
     }
     // Without a window yet, a screen-compatible memory DC measures the same font.
     CMemoryDC scratch;
-    if (scratch.Get() == nullptr) return;
+    if (scratch.Get() == nullptr)
+        return;
     CGdiSelection select(scratch.Get(), pFontInfo->hFont.Get());
     ::GetTextMetricsW(scratch.Get(), &pFontInfo->tm);
 }
 
-HFONT CPaintManagerUI::AddFont(int id, const wchar_t* pStrFontName, int nSize, bool bBold,
-    bool bUnderline, bool bItalic, bool bShared)
+HFONT CPaintManagerUI::AddFont(int id, const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline,
+                               bool bItalic, bool bShared)
 {
     HFONT hFont = CreateSkinFont(pStrFontName, nSize, bBold, bUnderline, bItalic, false, 0);
-    if (hFont == nullptr) return nullptr;
+    if (hFont == nullptr)
+        return nullptr;
     tagTFontInfo* pFontInfo = new (std::nothrow) tagTFontInfo;
-    if (pFontInfo == nullptr) {
+    if (pFontInfo == nullptr)
+    {
         ::DeleteObject(hFont);
         return nullptr;
     }
@@ -542,13 +606,16 @@ HFONT CPaintManagerUI::AddFont(int id, const wchar_t* pStrFontName, int nSize, b
     pFontInfo->bBold = bBold;
     pFontInfo->bUnderline = bUnderline;
     pFontInfo->bItalic = bItalic;
-    if (GetPaintDC() != nullptr) MeasureFont(pFontInfo);
+    if (GetPaintDC() != nullptr)
+        MeasureFont(pFontInfo);
 
     CStdStringPtrMap& table = TableFor(bShared).m_CustomFonts;
     CUIString sKey = FontKey(id);
     tagTFontInfo* pOld = static_cast<tagTFontInfo*>(table.Set(sKey, pFontInfo));
-    if (pOld != nullptr && pOld != pFontInfo) delete pOld;
-    if (table.Find(sKey, false) != pFontInfo) {
+    if (pOld != nullptr && pOld != pFontInfo)
+        delete pOld;
+    if (table.Find(sKey, false) != pFontInfo)
+    {
         delete pFontInfo;
         return nullptr;
     }
@@ -558,26 +625,31 @@ HFONT CPaintManagerUI::AddFont(int id, const wchar_t* pStrFontName, int nSize, b
 bool CPaintManagerUI::AddFontArray(const wchar_t* pstrPath)
 {
     CByteBuffer data;
-    if (CResourceReader::ReadImageOrFont(pstrPath, data) != CResourceReader::READ_OK) return false;
+    if (CResourceReader::ReadImageOrFont(pstrPath, data) != CResourceReader::READ_OK)
+        return false;
     CFontMemResource* pFont = new (std::nothrow) CFontMemResource(data.GetData(), data.GetSize());
-    if (pFont == nullptr) return false;
-    if (!pFont->IsValid() || !m_aFonts.Add(pFont)) {
+    if (pFont == nullptr)
+        return false;
+    if (!pFont->IsValid() || !m_aFonts.Add(pFont))
+    {
         delete pFont;
         return false;
     }
     return true;
 }
 
-void CPaintManagerUI::SetDefaultFont(const wchar_t* pStrFontName, int nSize, bool bBold,
-    bool bUnderline, bool bItalic, bool bShared)
+void CPaintManagerUI::SetDefaultFont(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline,
+                                     bool bItalic, bool bShared)
 {
     HFONT hFont = CreateSkinFont(pStrFontName, nSize, bBold, bUnderline, bItalic, true, 0);
-    if (hFont == nullptr) return;
+    if (hFont == nullptr)
+        return;
     tagTFontInfo& info = bShared ? m_SharedResInfo.m_DefaultFontInfo : m_ResInfo.m_DefaultFontInfo;
     info.id = -1;
     info.hFont.Reset(hFont);
     info.sFontName = pStrFontName;
-    if (info.sFontName.IsEmpty()) {
+    if (info.sFontName.IsEmpty())
+    {
         // An empty face means the stock face; keep its name so the font counts as set.
         LOGFONTW lf = {};
         ::GetObjectW(hFont, sizeof(lf), &lf);
@@ -589,14 +661,16 @@ void CPaintManagerUI::SetDefaultFont(const wchar_t* pStrFontName, int nSize, boo
     info.bItalic = bItalic;
     info.bDefault = true;
     ::ZeroMemory(&info.tm, sizeof(info.tm));
-    if (GetPaintDC() != nullptr) MeasureFont(&info);
+    if (GetPaintDC() != nullptr)
+        MeasureFont(&info);
 }
 
 tagTFontInfo* CPaintManagerUI::GetDefaultFontInfo()
 {
-    tagTFontInfo* pInfo = m_ResInfo.m_DefaultFontInfo.sFontName.IsEmpty()
-        ? &m_SharedResInfo.m_DefaultFontInfo : &m_ResInfo.m_DefaultFontInfo;
-    if (pInfo->tm.tmHeight == 0) MeasureFont(pInfo);
+    tagTFontInfo* pInfo = m_ResInfo.m_DefaultFontInfo.sFontName.IsEmpty() ? &m_SharedResInfo.m_DefaultFontInfo
+                                                                          : &m_ResInfo.m_DefaultFontInfo;
+    if (pInfo->tm.tmHeight == 0)
+        MeasureFont(pInfo);
     return pInfo;
 }
 
@@ -608,25 +682,34 @@ HFONT CPaintManagerUI::GetFont(int id)
 
 tagTFontInfo* CPaintManagerUI::GetFontInfo(int id)
 {
-    if (id < 0) return GetDefaultFontInfo();
+    if (id < 0)
+        return GetDefaultFontInfo();
     CUIString sKey = FontKey(id);
     tagTFontInfo* pInfo = static_cast<tagTFontInfo*>(m_ResInfo.m_CustomFonts.Find(sKey));
-    if (pInfo == nullptr) pInfo = static_cast<tagTFontInfo*>(m_SharedResInfo.m_CustomFonts.Find(sKey));
-    if (pInfo == nullptr) return GetDefaultFontInfo();
-    if (pInfo->tm.tmHeight == 0) MeasureFont(pInfo);
+    if (pInfo == nullptr)
+        pInfo = static_cast<tagTFontInfo*>(m_SharedResInfo.m_CustomFonts.Find(sKey));
+    if (pInfo == nullptr)
+        return GetDefaultFontInfo();
+    if (pInfo->tm.tmHeight == 0)
+        MeasureFont(pInfo);
     return pInfo;
 }
 
 tagTFontInfo* CPaintManagerUI::GetFontInfo(HFONT hFont)
 {
-    if (hFont != nullptr) {
+    if (hFont != nullptr)
+    {
         tagTResInfo* tables[] = {&m_ResInfo, &m_SharedResInfo};
-        for (tagTResInfo* pTable : tables) {
-            for (int i = 0; i < pTable->m_CustomFonts.GetSize(); ++i) {
+        for (tagTResInfo* pTable : tables)
+        {
+            for (int i = 0; i < pTable->m_CustomFonts.GetSize(); ++i)
+            {
                 tagTFontInfo* pInfo = static_cast<tagTFontInfo*>(
                     pTable->m_CustomFonts.Find(pTable->m_CustomFonts.GetAt(i), false));
-                if (pInfo != nullptr && pInfo->hFont.Get() == hFont) {
-                    if (pInfo->tm.tmHeight == 0) MeasureFont(pInfo);
+                if (pInfo != nullptr && pInfo->hFont.Get() == hFont)
+                {
+                    if (pInfo->tm.tmHeight == 0)
+                        MeasureFont(pInfo);
                     return pInfo;
                 }
             }
@@ -635,39 +718,40 @@ tagTFontInfo* CPaintManagerUI::GetFontInfo(HFONT hFont)
     return GetDefaultFontInfo();
 }
 
-HFONT CPaintManagerUI::GetFont(const wchar_t* pStrFontName, int nSize, bool bBold,
-    bool bUnderline, bool bItalic)
+HFONT CPaintManagerUI::GetFont(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline,
+                               bool bItalic)
 {
-    tagTFontInfo* pInfo = FindFont(m_ResInfo.m_CustomFonts, pStrFontName, nSize, bBold,
-        bUnderline, bItalic);
+    tagTFontInfo* pInfo = FindFont(m_ResInfo.m_CustomFonts, pStrFontName, nSize, bBold, bUnderline, bItalic);
     if (pInfo == nullptr)
-        pInfo = FindFont(m_SharedResInfo.m_CustomFonts, pStrFontName, nSize, bBold, bUnderline,
-            bItalic);
+        pInfo = FindFont(m_SharedResInfo.m_CustomFonts, pStrFontName, nSize, bBold, bUnderline, bItalic);
     return pInfo != nullptr ? pInfo->hFont.Get() : nullptr;
 }
 
 int CPaintManagerUI::GetFontIndex(HFONT hFont, bool bShared)
 {
     CStdStringPtrMap& table = TableFor(bShared).m_CustomFonts;
-    for (int i = 0; i < table.GetSize(); ++i) {
+    for (int i = 0; i < table.GetSize(); ++i)
+    {
         tagTFontInfo* pInfo = static_cast<tagTFontInfo*>(table.Find(table.GetAt(i), false));
-        if (pInfo != nullptr && hFont != nullptr && pInfo->hFont.Get() == hFont) return pInfo->id;
+        if (pInfo != nullptr && hFont != nullptr && pInfo->hFont.Get() == hFont)
+            return pInfo->id;
     }
     return -1;
 }
 
-int CPaintManagerUI::GetFontIndex(const wchar_t* pStrFontName, int nSize, bool bBold,
-    bool bUnderline, bool bItalic, bool bShared)
+int CPaintManagerUI::GetFontIndex(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline,
+                                  bool bItalic, bool bShared)
 {
-    tagTFontInfo* pInfo = FindFont((bShared ? m_SharedResInfo : m_ResInfo).m_CustomFonts,
-        pStrFontName, nSize, bBold, bUnderline, bItalic);
+    tagTFontInfo* pInfo = FindFont((bShared ? m_SharedResInfo : m_ResInfo).m_CustomFonts, pStrFontName, nSize,
+                                   bBold, bUnderline, bItalic);
     return pInfo != nullptr ? pInfo->id : -1;
 }
 
 void CPaintManagerUI::RemoveFont(HFONT hFont, bool bShared)
 {
     int id = GetFontIndex(hFont, bShared);
-    if (id != -1) RemoveFont(id, bShared);
+    if (id != -1)
+        RemoveFont(id, bShared);
 }
 
 void CPaintManagerUI::RemoveFont(int id, bool bShared)
@@ -675,7 +759,8 @@ void CPaintManagerUI::RemoveFont(int id, bool bShared)
     CStdStringPtrMap& table = TableFor(bShared).m_CustomFonts;
     CUIString sKey = FontKey(id);
     tagTFontInfo* pInfo = static_cast<tagTFontInfo*>(table.Find(sKey, false));
-    if (pInfo == nullptr) return;
+    if (pInfo == nullptr)
+        return;
     delete pInfo;
     table.Remove(sKey);
 }
@@ -687,13 +772,16 @@ void CPaintManagerUI::RemoveAllFonts(bool bShared)
 
 void CPaintManagerUI::RebuildFont(tagTFontInfo* pFontInfo)
 {
-    if (pFontInfo == nullptr) return;
+    if (pFontInfo == nullptr)
+        return;
     HFONT hFont = CreateSkinFont(pFontInfo->sFontName, pFontInfo->iSize, pFontInfo->bBold,
-        pFontInfo->bUnderline, pFontInfo->bItalic, true, CLEARTYPE_QUALITY);
-    if (hFont == nullptr) return;  // keep the old font rather than none
+                                 pFontInfo->bUnderline, pFontInfo->bItalic, true, CLEARTYPE_QUALITY);
+    if (hFont == nullptr)
+        return; // keep the old font rather than none
     pFontInfo->hFont.Reset(hFont);
     ::ZeroMemory(&pFontInfo->tm, sizeof(pFontInfo->tm));
-    if (GetPaintDC() != nullptr) MeasureFont(pFontInfo);
+    if (GetPaintDC() != nullptr)
+        MeasureFont(pFontInfo);
 }
 
 void CPaintManagerUI::ResetDPIAssets()
@@ -701,11 +789,13 @@ void CPaintManagerUI::ResetDPIAssets()
     RemoveAllDrawInfos();
     FreeAllImages(m_ResInfo.m_ImageHash);
     tagTResInfo* tables[] = {&m_ResInfo, &m_SharedResInfo};
-    for (tagTResInfo* pTable : tables) {
+    for (tagTResInfo* pTable : tables)
+    {
         for (int i = 0; i < pTable->m_CustomFonts.GetSize(); ++i)
             RebuildFont(static_cast<tagTFontInfo*>(
                 pTable->m_CustomFonts.Find(pTable->m_CustomFonts.GetAt(i), false)));
-        if (!pTable->m_DefaultFontInfo.hFont.IsNull()) RebuildFont(&pTable->m_DefaultFontInfo);
+        if (!pTable->m_DefaultFontInfo.hFont.IsNull())
+            RebuildFont(&pTable->m_DefaultFontInfo);
     }
     // Rich edit controls pick up their rebuilt fonts when the control tree exists.
 }
@@ -739,7 +829,7 @@ void CPaintManagerUI::RemoveAllStyle(bool bShared)
 }
 
 void CPaintManagerUI::AddDefaultAttributeList(const wchar_t* pStrControlName,
-    const wchar_t* pStrControlAttrList, bool bShared)
+                                              const wchar_t* pStrControlAttrList, bool bShared)
 {
     SetText(TableFor(bShared).m_AttrHash, pStrControlName, pStrControlAttrList);
 }
@@ -762,14 +852,26 @@ void CPaintManagerUI::RemoveAllDefaultAttributeList(bool bShared)
 
 // ---- default colours --------------------------------------------------------------------------
 
-DWORD CPaintManagerUI::GetDefaultDisabledColor() const { return m_ResInfo.m_dwDefaultDisabledColor; }
-DWORD CPaintManagerUI::GetDefaultFontColor() const { return m_ResInfo.m_dwDefaultFontColor; }
-DWORD CPaintManagerUI::GetDefaultLinkFontColor() const { return m_ResInfo.m_dwDefaultLinkFontColor; }
+DWORD CPaintManagerUI::GetDefaultDisabledColor() const
+{
+    return m_ResInfo.m_dwDefaultDisabledColor;
+}
+DWORD CPaintManagerUI::GetDefaultFontColor() const
+{
+    return m_ResInfo.m_dwDefaultFontColor;
+}
+DWORD CPaintManagerUI::GetDefaultLinkFontColor() const
+{
+    return m_ResInfo.m_dwDefaultLinkFontColor;
+}
 DWORD CPaintManagerUI::GetDefaultLinkHoverFontColor() const
 {
     return m_ResInfo.m_dwDefaultLinkHoverFontColor;
 }
-DWORD CPaintManagerUI::GetDefaultSelectedBkColor() const { return m_ResInfo.m_dwDefaultSelectedBkColor; }
+DWORD CPaintManagerUI::GetDefaultSelectedBkColor() const
+{
+    return m_ResInfo.m_dwDefaultSelectedBkColor;
+}
 
 void CPaintManagerUI::SetDefaultDisabledColor(DWORD dwColor, bool bShared)
 {
@@ -788,8 +890,7 @@ void CPaintManagerUI::SetDefaultLinkFontColor(DWORD dwColor, bool bShared)
 
 void CPaintManagerUI::SetDefaultLinkHoverFontColor(DWORD dwColor, bool bShared)
 {
-    SetColor(&tagTResInfo::m_dwDefaultLinkHoverFontColor, m_ResInfo, m_SharedResInfo, dwColor,
-        bShared);
+    SetColor(&tagTResInfo::m_dwDefaultLinkHoverFontColor, m_ResInfo, m_SharedResInfo, dwColor, bShared);
 }
 
 void CPaintManagerUI::SetDefaultSelectedBkColor(DWORD dwColor, bool bShared)
@@ -797,4 +898,4 @@ void CPaintManagerUI::SetDefaultSelectedBkColor(DWORD dwColor, bool bShared)
     SetColor(&tagTResInfo::m_dwDefaultSelectedBkColor, m_ResInfo, m_SharedResInfo, dwColor, bShared);
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -18,7 +18,8 @@
 #include "engine/core/STRINGorID.h"
 #include "engine/resources/IQueryControlText.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CResourceManager
 {
@@ -51,7 +52,11 @@ private:
     CResourceManager(const CResourceManager&) = delete;
     CResourceManager& operator=(const CResourceManager&) = delete;
 
-    enum EDocKind { DOC_INDEX, DOC_LANGUAGE };
+    enum EDocKind
+    {
+        DOC_INDEX,
+        DOC_LANGUAGE
+    };
     bool LoadDocument(STRINGorID xml, const wchar_t* type, EDocKind kind);
     bool ParseDocument(const void* pData, DWORD dwSize, EDocKind kind, bool bWide = false);
     static void FreeMap(CStdStringPtrMap& map);
@@ -67,4 +72,4 @@ private:
     static CResourceManager* s_pInstance;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -16,46 +16,53 @@
 #include "engine/core/STRINGorID.h"
 #include "engine/resources/CByteBuffer.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class CResourceReader
 {
 public:
-    enum { MAX_SKIN_FILE_SIZE = 4 * 1024 * 1024 };     // skin files (markup, language)
-    enum { MAX_RESOURCE_SIZE = 32 * 1024 * 1024 };     // images and font files
+    enum
+    {
+        MAX_SKIN_FILE_SIZE = 4 * 1024 * 1024
+    }; // skin files (markup, language)
+    enum
+    {
+        MAX_RESOURCE_SIZE = 32 * 1024 * 1024
+    }; // images and font files
 
     enum EReadResult
     {
         READ_OK = 0,
-        READ_OPEN_FAILED,     // file or module resource missing / cannot be opened
-        READ_EMPTY,           // zero bytes
-        READ_TOO_LARGE,       // larger than the caller's limit
-        READ_SHORT,           // fewer bytes than announced
-        READ_NO_ARCHIVE,      // an archive is configured but cannot be opened
-        READ_NOT_IN_ARCHIVE,  // no such member
-        READ_UNZIP_FAILED,    // the member could not be unpacked
+        READ_OPEN_FAILED,    // file or module resource missing / cannot be opened
+        READ_EMPTY,          // zero bytes
+        READ_TOO_LARGE,      // larger than the caller's limit
+        READ_SHORT,          // fewer bytes than announced
+        READ_NO_ARCHIVE,     // an archive is configured but cannot be opened
+        READ_NOT_IN_ARCHIVE, // no such member
+        READ_UNZIP_FAILED,   // the member could not be unpacked
         READ_NO_MEMORY
     };
 
     // Module resource of a type (hInst null = CPaintManagerUI::GetResourceDll()); the bytes
     // are copied.
-    static EReadResult ReadModuleResource(STRINGorID name, const wchar_t* pszType,
-        HINSTANCE hInst, CByteBuffer& out, DWORD dwMaxSize = MAX_RESOURCE_SIZE);
+    static EReadResult ReadModuleResource(STRINGorID name, const wchar_t* pszType, HINSTANCE hInst,
+                                          CByteBuffer& out, DWORD dwMaxSize = MAX_RESOURCE_SIZE);
     // A whole file (shared reading).
     static EReadResult ReadFile(const wchar_t* pszPath, CByteBuffer& out,
-        DWORD dwMaxSize = MAX_RESOURCE_SIZE);
+                                DWORD dwMaxSize = MAX_RESOURCE_SIZE);
     // Without an archive: resource folder + name; with one: the archive member.
     static EReadResult ReadSkinResource(const wchar_t* pszName, CByteBuffer& out,
-        DWORD dwMaxSize = MAX_RESOURCE_SIZE);
+                                        DWORD dwMaxSize = MAX_RESOURCE_SIZE);
     // The member of the configured archive (cached handle or opened for this read).
     static EReadResult ReadFromArchive(const wchar_t* pszName, CByteBuffer& out,
-        DWORD dwMaxSize = MAX_RESOURCE_SIZE);
+                                       DWORD dwMaxSize = MAX_RESOURCE_SIZE);
     // The archive password in the system ANSI code page (empty buffer = no password).
     static bool ToAnsiPassword(const wchar_t* pszPassword, CByteBuffer& out);
 
     // Images and font files: ReadSkinResource, then the name itself as a path.
     static EReadResult ReadImageOrFont(const wchar_t* pszName, CByteBuffer& out,
-        DWORD dwMaxSize = MAX_RESOURCE_SIZE);
+                                       DWORD dwMaxSize = MAX_RESOURCE_SIZE);
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -15,7 +15,8 @@
 
 #include "engine/resources/CFileHandle.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 // A byte source with a known size: either a borrowed memory block or an open file. Every read
 // and seek is checked against the size, so minizip never sees bytes outside the source.
@@ -29,14 +30,16 @@ struct CZipArchive::TSource
     bool IsFile() const { return file.IsValid(); }
 };
 
-namespace {
+namespace
+{
 
 typedef CZipArchive::TSource TSource;
 
 voidpf ZCALLBACK SourceOpen(voidpf opaque, const char*, int mode)
 {
     // Read-only archive access; the source is already open.
-    if ((mode & ZLIB_FILEFUNC_MODE_READWRITEFILTER) != ZLIB_FILEFUNC_MODE_READ) return nullptr;
+    if ((mode & ZLIB_FILEFUNC_MODE_READWRITEFILTER) != ZLIB_FILEFUNC_MODE_READ)
+        return nullptr;
     TSource* pSource = static_cast<TSource*>(opaque);
     pSource->dwPos = 0;
     return pSource;
@@ -45,17 +48,21 @@ voidpf ZCALLBACK SourceOpen(voidpf opaque, const char*, int mode)
 uLong ZCALLBACK SourceRead(voidpf, voidpf stream, void* buf, uLong size)
 {
     TSource* pSource = static_cast<TSource*>(stream);
-    if (pSource == nullptr || buf == nullptr || pSource->dwPos >= pSource->dwSize) return 0;
+    if (pSource == nullptr || buf == nullptr || pSource->dwPos >= pSource->dwSize)
+        return 0;
     DWORD dwLeft = pSource->dwSize - pSource->dwPos;
     DWORD dwCount = size < dwLeft ? static_cast<DWORD>(size) : dwLeft;
-    if (!pSource->IsFile()) {
+    if (!pSource->IsFile())
+    {
         std::memcpy(buf, pSource->pData + pSource->dwPos, dwCount);
-    } else {
+    }
+    else
+    {
         LARGE_INTEGER li;
         li.QuadPart = pSource->dwPos;
         DWORD dwRead = 0;
-        if (!::SetFilePointerEx(pSource->file.Get(), li, nullptr, FILE_BEGIN)
-            || !::ReadFile(pSource->file.Get(), buf, dwCount, &dwRead, nullptr))
+        if (!::SetFilePointerEx(pSource->file.Get(), li, nullptr, FILE_BEGIN) ||
+            !::ReadFile(pSource->file.Get(), buf, dwCount, &dwRead, nullptr))
             return 0;
         dwCount = dwRead;
     }
@@ -71,30 +78,41 @@ uLong ZCALLBACK SourceWrite(voidpf, voidpf, const void*, uLong)
 long ZCALLBACK SourceTell(voidpf, voidpf stream)
 {
     const TSource* pSource = static_cast<const TSource*>(stream);
-    if (pSource == nullptr || pSource->dwPos > 0x7FFFFFFFu) return -1;
+    if (pSource == nullptr || pSource->dwPos > 0x7FFFFFFFu)
+        return -1;
     return static_cast<long>(pSource->dwPos);
 }
 
 long ZCALLBACK SourceSeek(voidpf, voidpf stream, uLong offset, int origin)
 {
     TSource* pSource = static_cast<TSource*>(stream);
-    if (pSource == nullptr) return -1;
+    if (pSource == nullptr)
+        return -1;
     unsigned long long base = 0;
-    switch (origin) {
-    case ZLIB_FILEFUNC_SEEK_SET: base = 0; break;
-    case ZLIB_FILEFUNC_SEEK_CUR: base = pSource->dwPos; break;
-    case ZLIB_FILEFUNC_SEEK_END: base = pSource->dwSize; break;
-    default: return -1;
+    switch (origin)
+    {
+    case ZLIB_FILEFUNC_SEEK_SET:
+        base = 0;
+        break;
+    case ZLIB_FILEFUNC_SEEK_CUR:
+        base = pSource->dwPos;
+        break;
+    case ZLIB_FILEFUNC_SEEK_END:
+        base = pSource->dwSize;
+        break;
+    default:
+        return -1;
     }
     unsigned long long target = base + offset;
-    if (target > pSource->dwSize) return -1;  // never beyond the end of the source
+    if (target > pSource->dwSize)
+        return -1; // never beyond the end of the source
     pSource->dwPos = static_cast<DWORD>(target);
     return 0;
 }
 
 int ZCALLBACK SourceClose(voidpf, voidpf)
 {
-    return 0;  // the archive object owns and closes the source
+    return 0; // the archive object owns and closes the source
 }
 
 int ZCALLBACK SourceError(voidpf, voidpf)
@@ -105,17 +123,21 @@ int ZCALLBACK SourceError(voidpf, voidpf)
 // ASCII-only case folding: other bytes of UTF-8 names must match exactly.
 bool SameNameAsciiNoCase(const char* a, const char* b, size_t n)
 {
-    for (size_t i = 0; i < n; ++i) {
+    for (size_t i = 0; i < n; ++i)
+    {
         unsigned char ca = static_cast<unsigned char>(a[i]);
         unsigned char cb = static_cast<unsigned char>(b[i]);
-        if (ca >= 'A' && ca <= 'Z') ca = static_cast<unsigned char>(ca - 'A' + 'a');
-        if (cb >= 'A' && cb <= 'Z') cb = static_cast<unsigned char>(cb - 'A' + 'a');
-        if (ca != cb) return false;
+        if (ca >= 'A' && ca <= 'Z')
+            ca = static_cast<unsigned char>(ca - 'A' + 'a');
+        if (cb >= 'A' && cb <= 'Z')
+            cb = static_cast<unsigned char>(cb - 'A' + 'a');
+        if (ca != cb)
+            return false;
     }
     return true;
 }
 
-const size_t MAX_NAME_BYTES = 256;  // names of this many UTF-8 bytes or more are never found
+const size_t MAX_NAME_BYTES = 256; // names of this many UTF-8 bytes or more are never found
 const DWORD CHUNK = 16 * 1024;
 
 // The traditional PKWARE stream cipher over the raw (still encrypted) member bytes.
@@ -129,7 +151,8 @@ public:
     }
     void Decrypt(BYTE* p, DWORD n)
     {
-        for (DWORD i = 0; i < n; ++i) {
+        for (DWORD i = 0; i < n; ++i)
+        {
             int c = p[i];
             zdecode(m_keys, m_pTable, c);
             p[i] = static_cast<BYTE>(c);
@@ -152,7 +175,8 @@ public:
     }
     ~CRawInflate()
     {
-        if (m_bReady) inflateEnd(&m_stream);
+        if (m_bReady)
+            inflateEnd(&m_stream);
     }
     bool IsReady() const { return m_bReady; }
     z_stream& Stream() { return m_stream; }
@@ -166,8 +190,8 @@ private:
 // (for deflated members) inflates into the caller's buffer. *pdwProduced gets the bytes
 // written; the result is ZR_OK (read to the end of the data), ZR_MORE (buffer full first) or
 // a failure.
-DWORD ReadEncrypted(unzFile hUnzip, const unz_file_info& info, const char* pszPassword,
-    BYTE* pOut, DWORD dwSize, DWORD* pdwProduced)
+DWORD ReadEncrypted(unzFile hUnzip, const unz_file_info& info, const char* pszPassword, BYTE* pOut,
+                    DWORD dwSize, DWORD* pdwProduced)
 {
     *pdwProduced = 0;
     CTraditionalCipher cipher(pszPassword);
@@ -177,16 +201,21 @@ DWORD ReadEncrypted(unzFile hUnzip, const unz_file_info& info, const char* pszPa
     cipher.Decrypt(header, sizeof(header));
     BYTE check = (info.flag & 8) != 0 ? static_cast<BYTE>((info.dosDate >> 8) & 0xFF)
                                       : static_cast<BYTE>((info.crc >> 24) & 0xFF);
-    if (header[11] != check) return CZipArchive::ZR_PASSWORD;
+    if (header[11] != check)
+        return CZipArchive::ZR_PASSWORD;
 
     BYTE chunk[CHUNK];
     DWORD dwTotal = 0;
-    if (info.compression_method == 0) {
-        while (dwTotal < dwSize) {
+    if (info.compression_method == 0)
+    {
+        while (dwTotal < dwSize)
+        {
             DWORD want = dwSize - dwTotal < CHUNK ? dwSize - dwTotal : CHUNK;
             int n = unzReadCurrentFile(hUnzip, chunk, want);
-            if (n < 0) return CZipArchive::ZR_CORRUPT;
-            if (n == 0) break;
+            if (n < 0)
+                return CZipArchive::ZR_CORRUPT;
+            if (n == 0)
+                break;
             cipher.Decrypt(chunk, static_cast<DWORD>(n));
             std::memcpy(pOut + dwTotal, chunk, static_cast<size_t>(n));
             dwTotal += static_cast<DWORD>(n);
@@ -196,38 +225,46 @@ DWORD ReadEncrypted(unzFile hUnzip, const unz_file_info& info, const char* pszPa
     }
 
     CRawInflate inflater;
-    if (!inflater.IsReady()) return CZipArchive::ZR_FLATE;
+    if (!inflater.IsReady())
+        return CZipArchive::ZR_FLATE;
     z_stream& zs = inflater.Stream();
     zs.next_out = pOut;
     zs.avail_out = dwSize;
-    for (;;) {
-        if (zs.avail_in == 0) {
+    for (;;)
+    {
+        if (zs.avail_in == 0)
+        {
             int n = unzReadCurrentFile(hUnzip, chunk, CHUNK);
-            if (n < 0) return CZipArchive::ZR_CORRUPT;
-            if (n == 0) break;  // the data ended before the deflate stream did
+            if (n < 0)
+                return CZipArchive::ZR_CORRUPT;
+            if (n == 0)
+                break; // the data ended before the deflate stream did
             cipher.Decrypt(chunk, static_cast<DWORD>(n));
             zs.next_in = chunk;
             zs.avail_in = static_cast<uInt>(n);
         }
         int err = inflate(&zs, Z_NO_FLUSH);
         *pdwProduced = dwSize - zs.avail_out;
-        if (err == Z_STREAM_END) return CZipArchive::ZR_OK;
-        if (err != Z_OK && err != Z_BUF_ERROR) return CZipArchive::ZR_FLATE;
-        if (zs.avail_out == 0) return CZipArchive::ZR_MORE;
-        if (err == Z_BUF_ERROR && zs.avail_in != 0) return CZipArchive::ZR_FLATE;
+        if (err == Z_STREAM_END)
+            return CZipArchive::ZR_OK;
+        if (err != Z_OK && err != Z_BUF_ERROR)
+            return CZipArchive::ZR_FLATE;
+        if (zs.avail_out == 0)
+            return CZipArchive::ZR_MORE;
+        if (err == Z_BUF_ERROR && zs.avail_in != 0)
+            return CZipArchive::ZR_FLATE;
     }
     return CZipArchive::ZR_CORRUPT;
 }
 
-}  // namespace
+} // namespace
 
-CZipArchive::CZipArchive() : m_pSource(nullptr), m_hUnzip(nullptr), m_nItems(0), m_iCurrent(-1)
-{
-}
+CZipArchive::CZipArchive() : m_pSource(nullptr), m_hUnzip(nullptr), m_nItems(0), m_iCurrent(-1) {}
 
 CZipArchive::~CZipArchive()
 {
-    if (m_hUnzip != nullptr) {
+    if (m_hUnzip != nullptr)
+    {
         unzCloseCurrentFile(static_cast<unzFile>(m_hUnzip));
         unzClose(static_cast<unzFile>(m_hUnzip));
     }
@@ -236,9 +273,11 @@ CZipArchive::~CZipArchive()
 
 CZipArchive* CZipArchive::OpenMemory(const void* pData, DWORD dwSize, const char* pszPassword)
 {
-    if (pData == nullptr || dwSize == 0) return nullptr;
+    if (pData == nullptr || dwSize == 0)
+        return nullptr;
     TSource* pSource = new (std::nothrow) TSource;
-    if (pSource == nullptr) return nullptr;
+    if (pSource == nullptr)
+        return nullptr;
     pSource->pData = static_cast<const BYTE*>(pData);
     pSource->dwSize = dwSize;
     return Open(pSource, pszPassword);
@@ -246,14 +285,17 @@ CZipArchive* CZipArchive::OpenMemory(const void* pData, DWORD dwSize, const char
 
 CZipArchive* CZipArchive::OpenFile(const wchar_t* pszPath, const char* pszPassword)
 {
-    if (pszPath == nullptr || *pszPath == L'\0') return nullptr;
+    if (pszPath == nullptr || *pszPath == L'\0')
+        return nullptr;
     TSource* pSource = new (std::nothrow) TSource;
-    if (pSource == nullptr) return nullptr;
-    pSource->file.Reset(::CreateFileW(pszPath, GENERIC_READ, FILE_SHARE_READ, nullptr,
-        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (pSource == nullptr)
+        return nullptr;
+    pSource->file.Reset(::CreateFileW(pszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size;
-    if (!pSource->file.IsValid() || !::GetFileSizeEx(pSource->file.Get(), &size)
-        || size.QuadPart <= 0 || size.QuadPart > 0x7FFFFFFF) {
+    if (!pSource->file.IsValid() || !::GetFileSizeEx(pSource->file.Get(), &size) || size.QuadPart <= 0 ||
+        size.QuadPart > 0x7FFFFFFF)
+    {
         delete pSource;
         return nullptr;
     }
@@ -264,15 +306,18 @@ CZipArchive* CZipArchive::OpenFile(const wchar_t* pszPath, const char* pszPasswo
 CZipArchive* CZipArchive::Open(TSource* pSource, const char* pszPassword)
 {
     CZipArchive* pArchive = new (std::nothrow) CZipArchive;
-    if (pArchive == nullptr) {
+    if (pArchive == nullptr)
+    {
         delete pSource;
         return nullptr;
     }
     pArchive->m_pSource = pSource;
 
     size_t nPassword = pszPassword != nullptr ? std::strlen(pszPassword) : 0;
-    if (nPassword > 0) {
-        if (!pArchive->m_Password.Allocate(static_cast<DWORD>(nPassword))) {
+    if (nPassword > 0)
+    {
+        if (!pArchive->m_Password.Allocate(static_cast<DWORD>(nPassword)))
+        {
             delete pArchive;
             return nullptr;
         }
@@ -289,13 +334,15 @@ CZipArchive* CZipArchive::Open(TSource* pSource, const char* pszPassword)
     io.zerror_file = SourceError;
     io.opaque = pSource;
     unzFile hUnzip = unzOpen2("", &io);
-    if (hUnzip == nullptr) {
+    if (hUnzip == nullptr)
+    {
         delete pArchive;
         return nullptr;
     }
     pArchive->m_hUnzip = hUnzip;
     unz_global_info info;
-    if (unzGetGlobalInfo(hUnzip, &info) != UNZ_OK) {
+    if (unzGetGlobalInfo(hUnzip, &info) != UNZ_OK)
+    {
         delete pArchive;
         return nullptr;
     }
@@ -312,14 +359,19 @@ int CZipArchive::GetItemCount() const
 bool CZipArchive::GoToIndex(int index)
 {
     unzFile hUnzip = static_cast<unzFile>(m_hUnzip);
-    if (index < 0 || index >= m_nItems) return false;
-    if (m_iCurrent < 0 || index < m_iCurrent) {
+    if (index < 0 || index >= m_nItems)
+        return false;
+    if (m_iCurrent < 0 || index < m_iCurrent)
+    {
         m_iCurrent = -1;
-        if (unzGoToFirstFile(hUnzip) != UNZ_OK) return false;
+        if (unzGoToFirstFile(hUnzip) != UNZ_OK)
+            return false;
         m_iCurrent = 0;
     }
-    while (m_iCurrent < index) {
-        if (unzGoToNextFile(hUnzip) != UNZ_OK) {
+    while (m_iCurrent < index)
+    {
+        if (unzGoToNextFile(hUnzip) != UNZ_OK)
+        {
             m_iCurrent = -1;
             return false;
         }
@@ -330,24 +382,28 @@ bool CZipArchive::GoToIndex(int index)
 
 DWORD CZipArchive::FindItem(const wchar_t* pszName, tagTZipEntry* pEntry)
 {
-    if (pszName == nullptr) return ZR_ARGS;
+    if (pszName == nullptr)
+        return ZR_ARGS;
     int nNeeded = ::WideCharToMultiByte(CP_UTF8, 0, pszName, -1, nullptr, 0, nullptr, nullptr);
-    if (nNeeded <= 1 || static_cast<size_t>(nNeeded - 1) >= MAX_NAME_BYTES) return ZR_NOTFOUND;
+    if (nNeeded <= 1 || static_cast<size_t>(nNeeded - 1) >= MAX_NAME_BYTES)
+        return ZR_NOTFOUND;
     char szWanted[MAX_NAME_BYTES + 1];
     ::WideCharToMultiByte(CP_UTF8, 0, pszName, -1, szWanted, sizeof(szWanted), nullptr, nullptr);
     size_t nWanted = static_cast<size_t>(nNeeded - 1);
 
     unzFile hUnzip = static_cast<unzFile>(m_hUnzip);
-    for (int i = 0; i < m_nItems; ++i) {
-        if (!GoToIndex(i)) break;
+    for (int i = 0; i < m_nItems; ++i)
+    {
+        if (!GoToIndex(i))
+            break;
         unz_file_info info;
         char szName[MAX_NAME_BYTES + 1];
-        if (unzGetCurrentFileInfo(hUnzip, &info, szName, sizeof(szName), nullptr, 0, nullptr, 0)
-            != UNZ_OK)
+        if (unzGetCurrentFileInfo(hUnzip, &info, szName, sizeof(szName), nullptr, 0, nullptr, 0) != UNZ_OK)
             break;
         if (info.size_filename != nWanted || !SameNameAsciiNoCase(szName, szWanted, nWanted))
             continue;
-        if (pEntry != nullptr) {
+        if (pEntry != nullptr)
+        {
             pEntry->index = i;
             pEntry->dwCompressedSize = static_cast<DWORD>(info.compressed_size);
             pEntry->dwUncompressedSize = static_cast<DWORD>(info.uncompressed_size);
@@ -361,57 +417,79 @@ DWORD CZipArchive::FindItem(const wchar_t* pszName, tagTZipEntry* pEntry)
 
 DWORD CZipArchive::UnzipItem(int index, void* pBuffer, DWORD dwSize)
 {
-    if (pBuffer == nullptr && dwSize > 0) return ZR_ARGS;
-    if (!GoToIndex(index)) return ZR_NOTFOUND;
+    if (pBuffer == nullptr && dwSize > 0)
+        return ZR_ARGS;
+    if (!GoToIndex(index))
+        return ZR_NOTFOUND;
     unzFile hUnzip = static_cast<unzFile>(m_hUnzip);
     unz_file_info info;
     if (unzGetCurrentFileInfo(hUnzip, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK)
         return ZR_CORRUPT;
     bool bEncrypted = (info.flag & 1) != 0;
-    const char* pszPassword = m_Password.IsEmpty()
-        ? nullptr : reinterpret_cast<const char*>(m_Password.GetData());
-    if (bEncrypted && pszPassword == nullptr) return ZR_PASSWORD;
-    if (info.compression_method != 0 && info.compression_method != Z_DEFLATED) return ZR_FLATE;
+    const char* pszPassword =
+        m_Password.IsEmpty() ? nullptr : reinterpret_cast<const char*>(m_Password.GetData());
+    if (bEncrypted && pszPassword == nullptr)
+        return ZR_PASSWORD;
+    if (info.compression_method != 0 && info.compression_method != Z_DEFLATED)
+        return ZR_FLATE;
 
     const DWORD dwMember = static_cast<DWORD>(info.uncompressed_size);
     BYTE* pOut = static_cast<BYTE*>(pBuffer);
     DWORD dwTotal = 0;
     DWORD dwStatus = ZR_OK;
-    if (bEncrypted) {
+    if (bEncrypted)
+    {
         int method = 0, level = 0;
-        if (unzOpenCurrentFile2(hUnzip, &method, &level, 1) != UNZ_OK) return ZR_CORRUPT;
+        if (unzOpenCurrentFile2(hUnzip, &method, &level, 1) != UNZ_OK)
+            return ZR_CORRUPT;
         dwStatus = ReadEncrypted(hUnzip, info, pszPassword, pOut, dwSize, &dwTotal);
-        unzCloseCurrentFile(hUnzip);  // raw mode: the checksum is ours to verify
-        if (dwStatus == ZR_MORE && dwTotal >= dwMember) dwStatus = ZR_OK;
-        if (dwStatus == ZR_OK && dwTotal != dwMember) dwStatus = ZR_CORRUPT;
-        if (dwStatus == ZR_OK && crc32(0L, pOut, dwTotal) != info.crc) dwStatus = ZR_CORRUPT;
-        if (dwStatus == ZR_MORE && dwSize >= dwMember) dwStatus = ZR_CORRUPT;  // sizes lie
+        unzCloseCurrentFile(hUnzip); // raw mode: the checksum is ours to verify
+        if (dwStatus == ZR_MORE && dwTotal >= dwMember)
+            dwStatus = ZR_OK;
+        if (dwStatus == ZR_OK && dwTotal != dwMember)
+            dwStatus = ZR_CORRUPT;
+        if (dwStatus == ZR_OK && crc32(0L, pOut, dwTotal) != info.crc)
+            dwStatus = ZR_CORRUPT;
+        if (dwStatus == ZR_MORE && dwSize >= dwMember)
+            dwStatus = ZR_CORRUPT; // sizes lie
         return dwStatus;
     }
 
-    if (unzOpenCurrentFile(hUnzip) != UNZ_OK) return ZR_CORRUPT;
-    while (dwTotal < dwSize) {
+    if (unzOpenCurrentFile(hUnzip) != UNZ_OK)
+        return ZR_CORRUPT;
+    while (dwTotal < dwSize)
+    {
         DWORD dwChunk = dwSize - dwTotal;
-        if (dwChunk > 0x40000000u) dwChunk = 0x40000000u;
+        if (dwChunk > 0x40000000u)
+            dwChunk = 0x40000000u;
         int n = unzReadCurrentFile(hUnzip, pOut + dwTotal, dwChunk);
-        if (n < 0) {
-            dwStatus = (n == Z_DATA_ERROR || n == Z_STREAM_ERROR || n == Z_MEM_ERROR
-                || n == Z_BUF_ERROR || n == Z_NEED_DICT) ? ZR_FLATE : ZR_CORRUPT;
+        if (n < 0)
+        {
+            dwStatus = (n == Z_DATA_ERROR || n == Z_STREAM_ERROR || n == Z_MEM_ERROR || n == Z_BUF_ERROR ||
+                        n == Z_NEED_DICT)
+                           ? ZR_FLATE
+                           : ZR_CORRUPT;
             break;
         }
-        if (n == 0) break;
+        if (n == 0)
+            break;
         dwTotal += static_cast<DWORD>(n);
     }
-    if (dwStatus == ZR_OK) {
-        if (dwTotal == dwSize && dwSize < dwMember) {
-            dwStatus = ZR_MORE;   // the caller's buffer ended before the member did
-        } else if (dwTotal < dwMember) {
-            dwStatus = ZR_CORRUPT;  // the data ended early
+    if (dwStatus == ZR_OK)
+    {
+        if (dwTotal == dwSize && dwSize < dwMember)
+        {
+            dwStatus = ZR_MORE; // the caller's buffer ended before the member did
+        }
+        else if (dwTotal < dwMember)
+        {
+            dwStatus = ZR_CORRUPT; // the data ended early
         }
     }
     int closeErr = unzCloseCurrentFile(hUnzip);
-    if (dwStatus == ZR_OK && closeErr == UNZ_CRCERROR) dwStatus = ZR_CORRUPT;
+    if (dwStatus == ZR_OK && closeErr == UNZ_CRCERROR)
+        dwStatus = ZR_CORRUPT;
     return dwStatus;
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

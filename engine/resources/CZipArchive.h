@@ -17,11 +17,12 @@
 #include <windows.h>
 #include "engine/resources/CByteBuffer.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 struct tagTZipEntry
 {
-    int index;                 // position in the central directory
+    int index; // position in the central directory
     DWORD dwCompressedSize;
     DWORD dwUncompressedSize;
     DWORD dwCrc32;
@@ -34,10 +35,10 @@ public:
     enum : DWORD
     {
         ZR_OK = 0x00000000,
-        ZR_NOFILE = 0x00000200,     // archive could not be opened or is not a ZIP
+        ZR_NOFILE = 0x00000200, // archive could not be opened or is not a ZIP
         ZR_NOTFOUND = 0x00000500,
         ZR_MORE = 0x00000600,
-        ZR_CORRUPT = 0x00000700,    // bad headers or CRC mismatch
+        ZR_CORRUPT = 0x00000700, // bad headers or CRC mismatch
         ZR_READ = 0x00000800,
         ZR_PASSWORD = 0x00001000,
         ZR_ARGS = 0x00010000,
@@ -59,7 +60,7 @@ public:
     // Statuses a caller may treat as a successful unpack.
     static bool IsUnzipSuccess(DWORD dwStatus) { return dwStatus == ZR_OK || dwStatus == ZR_MORE; }
 
-    struct TSource;  // the bounded byte source behind the I/O callbacks
+    struct TSource; // the bounded byte source behind the I/O callbacks
 
 private:
     CZipArchive();
@@ -67,10 +68,10 @@ private:
     bool GoToIndex(int index);
 
     TSource* m_pSource;
-    void* m_hUnzip;          // unzFile
-    CByteBuffer m_Password;  // narrow (ANSI) password, zero-terminated; empty = none
+    void* m_hUnzip;         // unzFile
+    CByteBuffer m_Password; // narrow (ANSI) password, zero-terminated; empty = none
     int m_nItems;
-    int m_iCurrent;          // index minizip's cursor is on, -1 when unknown
+    int m_iCurrent; // index minizip's cursor is on, -1 when unknown
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

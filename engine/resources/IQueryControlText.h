@@ -6,7 +6,8 @@
 // Not done: an interface only.
 #pragma once
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 class IQueryControlText
 {
@@ -15,4 +16,4 @@ public:
     virtual const wchar_t* QueryControlText(const wchar_t* lpstrId, const wchar_t* lpstrType) = 0;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -6,7 +6,8 @@
 
 #include <cstdlib>
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 void* DecoderMalloc(size_t size)
 {
@@ -23,4 +24,4 @@ void DecoderFree(void* p)
     std::free(p);
 }
 
-}  // namespace SkinUI
+} // namespace SkinUI

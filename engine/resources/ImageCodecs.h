@@ -14,12 +14,16 @@
 #define STBI_NO_HDR
 #include <stddef.h>
 
-namespace SkinUI {
-enum { MAX_DECODER_ALLOCATION = 128 * 1024 * 1024 };
+namespace SkinUI
+{
+enum
+{
+    MAX_DECODER_ALLOCATION = 128 * 1024 * 1024
+};
 void* DecoderMalloc(size_t size);
 void* DecoderRealloc(void* p, size_t size);
 void DecoderFree(void* p);
-}  // namespace SkinUI
+} // namespace SkinUI
 
 #define STBI_MALLOC(sz) SkinUI::DecoderMalloc(sz)
 #define STBI_REALLOC(p, newsz) SkinUI::DecoderRealloc(p, newsz)

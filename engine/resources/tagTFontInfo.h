@@ -11,12 +11,12 @@
 #include "engine/core/CUIString.h"
 #include "engine/resources/CGdiObject.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 struct tagTFontInfo
 {
-    tagTFontInfo() : id(0), iSize(0), bBold(false), bUnderline(false), bItalic(false),
-        bDefault(false)
+    tagTFontInfo() : id(0), iSize(0), bBold(false), bUnderline(false), bItalic(false), bDefault(false)
     {
         ::ZeroMemory(&tm, sizeof(tm));
     }
@@ -30,8 +30,8 @@ struct tagTFontInfo
     bool bBold;
     bool bUnderline;
     bool bItalic;
-    bool bDefault;  // set by SetDefaultFont
+    bool bDefault; // set by SetDefaultFont
     TEXTMETRICW tm;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -13,19 +13,22 @@
 #include "engine/core/CUIString.h"
 #include "engine/resources/CGdiObject.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 struct tagTImageInfo
 {
-    tagTImageInfo() : pBits(nullptr), pSrcBits(nullptr), nX(0), nY(0), bAlpha(false),
-        bUseHSL(false), dwMask(0), delay(0) {}
+    tagTImageInfo()
+        : pBits(nullptr), pSrcBits(nullptr), nX(0), nY(0), bAlpha(false), bUseHSL(false), dwMask(0), delay(0)
+    {
+    }
     ~tagTImageInfo();
     tagTImageInfo(const tagTImageInfo&) = delete;
     tagTImageInfo& operator=(const tagTImageInfo&) = delete;
 
     CGdiObject<HBITMAP> hBitmap;
-    LPBYTE pBits;     // caller-owned pixels (never freed here); null for decoded images
-    LPBYTE pSrcBits;  // saved pixel copy for HSL adjustment (malloc'd, owned)
+    LPBYTE pBits;    // caller-owned pixels (never freed here); null for decoded images
+    LPBYTE pSrcBits; // saved pixel copy for HSL adjustment (malloc'd, owned)
     int nX;
     int nY;
     bool bAlpha;
@@ -35,4 +38,4 @@ struct tagTImageInfo
     DWORD delay;
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -14,15 +14,17 @@
 #include "engine/core/CStdStringPtrMap.h"
 #include "engine/resources/tagTFontInfo.h"
 
-namespace SkinUI {
+namespace SkinUI
+{
 
 struct tagTResInfo
 {
     tagTResInfo()
         : m_dwDefaultDisabledColor(0), m_dwDefaultFontColor(0), m_dwDefaultLinkFontColor(0),
-          m_dwDefaultLinkHoverFontColor(0), m_dwDefaultSelectedBkColor(0),
-          m_CustomFonts(83), m_ImageHash(83), m_AttrHash(83), m_StyleHash(83),
-          m_DrawInfoHash(83) {}
+          m_dwDefaultLinkHoverFontColor(0), m_dwDefaultSelectedBkColor(0), m_CustomFonts(83), m_ImageHash(83),
+          m_AttrHash(83), m_StyleHash(83), m_DrawInfoHash(83)
+    {
+    }
     tagTResInfo(const tagTResInfo&) = delete;
     tagTResInfo& operator=(const tagTResInfo&) = delete;
 
@@ -32,11 +34,11 @@ struct tagTResInfo
     DWORD m_dwDefaultLinkHoverFontColor;
     DWORD m_dwDefaultSelectedBkColor;
     tagTFontInfo m_DefaultFontInfo;
-    CStdStringPtrMap m_CustomFonts;   // font id as decimal text -> tagTFontInfo*
-    CStdStringPtrMap m_ImageHash;     // image key -> tagTImageInfo*
-    CStdStringPtrMap m_AttrHash;      // element name -> CUIString* (default attribute list)
-    CStdStringPtrMap m_StyleHash;     // style name -> CUIString*
-    CStdStringPtrMap m_DrawInfoHash;  // description + modifier -> tagTDrawInfo* (window only)
+    CStdStringPtrMap m_CustomFonts;  // font id as decimal text -> tagTFontInfo*
+    CStdStringPtrMap m_ImageHash;    // image key -> tagTImageInfo*
+    CStdStringPtrMap m_AttrHash;     // element name -> CUIString* (default attribute list)
+    CStdStringPtrMap m_StyleHash;    // style name -> CUIString*
+    CStdStringPtrMap m_DrawInfoHash; // description + modifier -> tagTDrawInfo* (window only)
 };
 
-}  // namespace SkinUI
+} // namespace SkinUI

@@ -3,4 +3,7 @@
 CCurlEasy::CCurlEasy() : m_pHandle(curl_easy_init()) {}
 
 // curl_easy_cleanup accepts a missing handle.
-CCurlEasy::~CCurlEasy() { curl_easy_cleanup(m_pHandle); }
+CCurlEasy::~CCurlEasy()
+{
+    curl_easy_cleanup(m_pHandle);
+}

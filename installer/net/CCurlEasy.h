@@ -7,16 +7,17 @@
 
 #include <curl/curl.h>
 
-class CCurlEasy {
- public:
-  CCurlEasy();
-  ~CCurlEasy();
-  CCurlEasy(const CCurlEasy&) = delete;
-  CCurlEasy& operator=(const CCurlEasy&) = delete;
+class CCurlEasy
+{
+public:
+    CCurlEasy();
+    ~CCurlEasy();
+    CCurlEasy(const CCurlEasy&) = delete;
+    CCurlEasy& operator=(const CCurlEasy&) = delete;
 
-  CURL* Get() const { return m_pHandle; }
-  explicit operator bool() const { return m_pHandle != nullptr; }
+    CURL* Get() const { return m_pHandle; }
+    explicit operator bool() const { return m_pHandle != nullptr; }
 
- private:
-  CURL* m_pHandle;
+private:
+    CURL* m_pHandle;
 };

@@ -7,16 +7,17 @@
 
 #include <curl/curl.h>
 
-class CCurlHeaderList {
- public:
-  CCurlHeaderList() = default;
-  ~CCurlHeaderList();
-  CCurlHeaderList(const CCurlHeaderList&) = delete;
-  CCurlHeaderList& operator=(const CCurlHeaderList&) = delete;
+class CCurlHeaderList
+{
+public:
+    CCurlHeaderList() = default;
+    ~CCurlHeaderList();
+    CCurlHeaderList(const CCurlHeaderList&) = delete;
+    CCurlHeaderList& operator=(const CCurlHeaderList&) = delete;
 
-  bool Append(const char* line);
-  curl_slist* Get() const { return m_pList; }
+    bool Append(const char* line);
+    curl_slist* Get() const { return m_pList; }
 
- private:
-  curl_slist* m_pList = nullptr;
+private:
+    curl_slist* m_pList = nullptr;
 };

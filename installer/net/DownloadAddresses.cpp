@@ -13,98 +13,128 @@
 // whose behaviour the service's replies are read with.
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 
-namespace {
+namespace
+{
 
-std::string BuiltInAddress(const char* downloadHost, const char* file) {
-  return std::string("https://") + (downloadHost ? downloadHost : "") + "/down/down?path=" + file;
+std::string BuiltInAddress(const char* downloadHost, const char* file)
+{
+    return std::string("https://") + (downloadHost ? downloadHost : "") + "/down/down?path=" + file;
 }
 
-std::vector<wchar_t> ToWide(const std::string& utf8) {
-  // A UTF-8 text of n bytes has at most n UTF-16 units; twice that is room to spare.
-  std::vector<wchar_t> work(utf8.size() * 2 + 1, L'\0');
-  Utf8ToWide(work.data(), utf8.c_str(), work.size());
-  return work;
+std::vector<wchar_t> ToWide(const std::string& utf8)
+{
+    // A UTF-8 text of n bytes has at most n UTF-16 units; twice that is room to spare.
+    std::vector<wchar_t> work(utf8.size() * 2 + 1, L'\0');
+    Utf8ToWide(work.data(), utf8.c_str(), work.size());
+    return work;
 }
 
 // Both texts are converted before either field is written, so a failure writes neither.
 void StorePair(wchar_t* online, const std::string& onlineUtf8, wchar_t* offline,
-               const std::string& offlineUtf8) {
-  const std::vector<wchar_t> wideOnline = ToWide(onlineUtf8);
-  const std::vector<wchar_t> wideOffline = ToWide(offlineUtf8);
-  FormatWide(online, kAddressCapacity, L"%s", wideOnline.data());
-  FormatWide(offline, kAddressCapacity, L"%s", wideOffline.data());
+               const std::string& offlineUtf8)
+{
+    const std::vector<wchar_t> wideOnline = ToWide(onlineUtf8);
+    const std::vector<wchar_t> wideOffline = ToWide(offlineUtf8);
+    FormatWide(online, kAddressCapacity, L"%s", wideOnline.data());
+    FormatWide(offline, kAddressCapacity, L"%s", wideOffline.data());
 }
 
 // A member that is a non-empty JSON text, or false.
-bool ReadAddress(const Json::Value& object, const char* name, std::string* out) {
-  const Json::Value& member = object[name];
-  if (!member.isString()) return false;
-  *out = member.asCString();
-  return !out->empty();
+bool ReadAddress(const Json::Value& object, const char* name, std::string* out)
+{
+    const Json::Value& member = object[name];
+    if (!member.isString())
+        return false;
+    *out = member.asCString();
+    return !out->empty();
 }
 
-}  // namespace
+} // namespace
 
-void StoreBuiltInAddresses(const char* downloadHost, wchar_t* online, wchar_t* offline) {
-  try {
-    StorePair(online, BuiltInAddress(downloadHost, "DOCWARP_Online.exe"), offline,
-              BuiltInAddress(downloadHost, "DOCWARP_Offline.exe"));
-  } catch (const std::exception&) {
-    // Out of memory for a few hundred bytes: leave the fields as they are.
-  }
-}
-
-bool ParseDownloadAddresses(const std::string& reply, wchar_t* online, wchar_t* offline) {
-  if (online == nullptr || offline == nullptr) return false;
-  try {
-    Json::Reader reader;
-    Json::Value root;
-    if (!reader.parse(reply, root)) return false;
-    // Const access: a missing member reads as null, a root that is no object throws. asInt
-    // throws for texts, arrays, objects and numbers out of range.
-    if (static_cast<const Json::Value&>(root)["state"].asInt() != 0) return false;
-
-    Json::Value second;
-    if (!Json::Reader().parse(reply, second)) return false;
-    const Json::Value& data = static_cast<const Json::Value&>(second)["data"];
-    if (data.isNull()) return false;
-
-    std::string inner;
-    if (data.isString()) {
-      inner = data.asString();
-    } else {
-      Json::FastWriter writer;
-      inner = writer.write(data);
+void StoreBuiltInAddresses(const char* downloadHost, wchar_t* online, wchar_t* offline)
+{
+    try
+    {
+        StorePair(online, BuiltInAddress(downloadHost, "DOCWARP_Online.exe"), offline,
+                  BuiltInAddress(downloadHost, "DOCWARP_Offline.exe"));
     }
-    if (inner.empty()) return false;
-    Json::Value addresses;
-    if (!Json::Reader().parse(inner, addresses) || !addresses.isObject()) return false;
+    catch (const std::exception&)
+    {
+        // Out of memory for a few hundred bytes: leave the fields as they are.
+    }
+}
 
-    std::string onlineUrl, offlineUrl;
-    if (!ReadAddress(addresses, "onlineUrl", &onlineUrl) ||
-        !ReadAddress(addresses, "offlineUrl", &offlineUrl))
-      return false;
-    StorePair(online, onlineUrl, offline, offlineUrl);
-    return true;
-  } catch (const std::exception&) {
-    return false;
-  }
+bool ParseDownloadAddresses(const std::string& reply, wchar_t* online, wchar_t* offline)
+{
+    if (online == nullptr || offline == nullptr)
+        return false;
+    try
+    {
+        Json::Reader reader;
+        Json::Value root;
+        if (!reader.parse(reply, root))
+            return false;
+        // Const access: a missing member reads as null, a root that is no object throws. asInt
+        // throws for texts, arrays, objects and numbers out of range.
+        if (static_cast<const Json::Value&>(root)["state"].asInt() != 0)
+            return false;
+
+        Json::Value second;
+        if (!Json::Reader().parse(reply, second))
+            return false;
+        const Json::Value& data = static_cast<const Json::Value&>(second)["data"];
+        if (data.isNull())
+            return false;
+
+        std::string inner;
+        if (data.isString())
+        {
+            inner = data.asString();
+        }
+        else
+        {
+            Json::FastWriter writer;
+            inner = writer.write(data);
+        }
+        if (inner.empty())
+            return false;
+        Json::Value addresses;
+        if (!Json::Reader().parse(inner, addresses) || !addresses.isObject())
+            return false;
+
+        std::string onlineUrl, offlineUrl;
+        if (!ReadAddress(addresses, "onlineUrl", &onlineUrl) ||
+            !ReadAddress(addresses, "offlineUrl", &offlineUrl))
+            return false;
+        StorePair(online, onlineUrl, offline, offlineUrl);
+        return true;
+    }
+    catch (const std::exception&)
+    {
+        return false;
+    }
 }
 
 void QueryDownloadAddresses(const char* serviceHost, const char* downloadHost, wchar_t* online,
-                            wchar_t* offline) {
-  if (online == nullptr || offline == nullptr) return;
-  bool stored = false;
-  try {
-    char softType[260];
-    WideToUtf8(softType, GetSoftType(), sizeof softType);
-    const std::string url = std::string("https://") + (serviceHost ? serviceHost : "") +
-                            "/tolvane/getDownUrl?softType=" + softType;
-    std::string reply;
-    if (RunAddressQuery(url.c_str(), &reply) == 0)
-      stored = ParseDownloadAddresses(reply, online, offline);
-  } catch (const std::exception&) {
-    stored = false;
-  }
-  if (!stored) StoreBuiltInAddresses(downloadHost, online, offline);
+                            wchar_t* offline)
+{
+    if (online == nullptr || offline == nullptr)
+        return;
+    bool stored = false;
+    try
+    {
+        char softType[260];
+        WideToUtf8(softType, GetSoftType(), sizeof softType);
+        const std::string url = std::string("https://") + (serviceHost ? serviceHost : "") +
+                                "/tolvane/getDownUrl?softType=" + softType;
+        std::string reply;
+        if (RunAddressQuery(url.c_str(), &reply) == 0)
+            stored = ParseDownloadAddresses(reply, online, offline);
+    }
+    catch (const std::exception&)
+    {
+        stored = false;
+    }
+    if (!stored)
+        StoreBuiltInAddresses(downloadHost, online, offline);
 }

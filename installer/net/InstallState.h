@@ -4,10 +4,11 @@
 
 #include <cstdint>
 
-enum InstallState : int32_t {
-  InstallStarted = 0,
-  InstallUserAbort = 1,
-  InstallDownloadFailed = 2,
-  InstallDownloaded = 3,  // downloaded, but the installer could not be started
-  InstallDone = 4,
+enum InstallState : int32_t
+{
+    InstallStarted = 0,
+    InstallUserAbort = 1,
+    InstallDownloadFailed = 2,
+    InstallDownloaded = 3, // downloaded, but the installer could not be started
+    InstallDone = 4,
 };

@@ -9,8 +9,8 @@
 // The product code, "DOCWARP": query key "softType" and report member "softType".
 const wchar_t* GetSoftType();
 
-const char* GetAddressServiceHost();  // download-address service, HTTPS
-const char* GetDownloadHost();        // online installer and offline package, HTTPS
-const char* GetIpLookupHost();        // public IP lookup, plain HTTP
-const char* GetReportHost();          // usage reports, HTTPS
-const char* GetWebHost();             // the maker's web site (licence page)
+const char* GetAddressServiceHost(); // download-address service, HTTPS
+const char* GetDownloadHost();       // online installer and offline package, HTTPS
+const char* GetIpLookupHost();       // public IP lookup, plain HTTP
+const char* GetReportHost();         // usage reports, HTTPS
+const char* GetWebHost();            // the maker's web site (licence page)

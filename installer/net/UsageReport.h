@@ -13,7 +13,7 @@
 #include <functional>
 #include <string>
 
-extern const char kFallbackIpText[];  // "\"192.168.2.1\""
+extern const char kFallbackIpText[]; // "\"192.168.2.1\""
 
 // The text after "ip": up to the first "," that follows, as it stands, when it is a JSON string
 // of printable ASCII without escapes (surrounding JSON white space is kept); otherwise the

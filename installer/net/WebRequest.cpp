@@ -6,94 +6,110 @@
 #include <exception>
 #include <limits>
 
-size_t CollectBody(void* data, size_t size, size_t count, void* body) {
-  if (body == nullptr) return 0;
-  if (count != 0 && size > std::numeric_limits<size_t>::max() / count) return 0;
-  const size_t bytes = size * count;
-  if (bytes == 0) return 0;
-  try {
-    static_cast<std::string*>(body)->append(static_cast<const char*>(data), bytes);
-  } catch (const std::exception&) {
-    return 0;  // out of memory; no exception may cross into the library
-  }
-  return bytes;
+size_t CollectBody(void* data, size_t size, size_t count, void* body)
+{
+    if (body == nullptr)
+        return 0;
+    if (count != 0 && size > std::numeric_limits<size_t>::max() / count)
+        return 0;
+    const size_t bytes = size * count;
+    if (bytes == 0)
+        return 0;
+    try
+    {
+        static_cast<std::string*>(body)->append(static_cast<const char*>(data), bytes);
+    }
+    catch (const std::exception&)
+    {
+        return 0; // out of memory; no exception may cross into the library
+    }
+    return bytes;
 }
 
-namespace {
+namespace
+{
 
 // The address query and the IP lookup differ only in their default scheme and limits.
-int RunCollectingGet(const char* url, const char* scheme, long connectMs, long totalMs,
-                     std::string* body) {
-  CCurlEasy curl;
-  if (!curl) return kNoHandle;
-  CURL* h = curl.Get();
-  curl_easy_setopt(h, CURLOPT_CUSTOMREQUEST, "GET");
-  curl_easy_setopt(h, CURLOPT_URL, url);
-  curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(h, CURLOPT_DEFAULT_PROTOCOL, scheme);
-  curl_easy_setopt(h, CURLOPT_HTTPHEADER, static_cast<curl_slist*>(nullptr));
-  curl_easy_setopt(h, CURLOPT_POSTFIELDS, "");
-  curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &CollectBody);
-  curl_easy_setopt(h, CURLOPT_WRITEDATA, static_cast<void*>(body));
-  curl_easy_setopt(h, CURLOPT_MAXREDIRS, kMaxRedirects);
-  curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, connectMs);
-  curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, totalMs);
-  return curl_easy_perform(h);
+int RunCollectingGet(const char* url, const char* scheme, long connectMs, long totalMs, std::string* body)
+{
+    CCurlEasy curl;
+    if (!curl)
+        return kNoHandle;
+    CURL* h = curl.Get();
+    curl_easy_setopt(h, CURLOPT_CUSTOMREQUEST, "GET");
+    curl_easy_setopt(h, CURLOPT_URL, url);
+    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(h, CURLOPT_DEFAULT_PROTOCOL, scheme);
+    curl_easy_setopt(h, CURLOPT_HTTPHEADER, static_cast<curl_slist*>(nullptr));
+    curl_easy_setopt(h, CURLOPT_POSTFIELDS, "");
+    curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &CollectBody);
+    curl_easy_setopt(h, CURLOPT_WRITEDATA, static_cast<void*>(body));
+    curl_easy_setopt(h, CURLOPT_MAXREDIRS, kMaxRedirects);
+    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, connectMs);
+    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, totalMs);
+    return curl_easy_perform(h);
 }
 
-}  // namespace
+} // namespace
 
-int RunAddressQuery(const char* url, std::string* body) {
-  return RunCollectingGet(url, "https", kAddressQueryConnectTimeoutMs, kAddressQueryTimeoutMs,
-                          body);
+int RunAddressQuery(const char* url, std::string* body)
+{
+    return RunCollectingGet(url, "https", kAddressQueryConnectTimeoutMs, kAddressQueryTimeoutMs, body);
 }
 
-int RunIpLookup(const char* url, std::string* body) {
-  return RunCollectingGet(url, "http", kIpLookupConnectTimeoutMs, kIpLookupTimeoutMs, body);
+int RunIpLookup(const char* url, std::string* body)
+{
+    return RunCollectingGet(url, "http", kIpLookupConnectTimeoutMs, kIpLookupTimeoutMs, body);
 }
 
-int RunUsageReport(const char* url, const std::function<std::string()>& makeBody) {
-  CCurlHeaderList headers;  // outlives the transfer below
-  CCurlEasy curl;
-  if (!curl) return kNoHandle;
-  CURL* h = curl.Get();
-  curl_easy_setopt(h, CURLOPT_CUSTOMREQUEST, "POST");
-  curl_easy_setopt(h, CURLOPT_URL, url);
-  curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(h, CURLOPT_DEFAULT_PROTOCOL, "https");
-  headers.Append("Content-Type: application/json");
-  curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers.Get());
-  const std::string body = makeBody ? makeBody() : std::string();
-  curl_easy_setopt(h, CURLOPT_POSTFIELDS, body.c_str());
-  curl_easy_setopt(h, CURLOPT_MAXREDIRS, kMaxRedirects);
-  curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, kReportConnectTimeoutMs);
-  curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, kReportTimeoutMs);
-  return curl_easy_perform(h);
+int RunUsageReport(const char* url, const std::function<std::string()>& makeBody)
+{
+    CCurlHeaderList headers; // outlives the transfer below
+    CCurlEasy curl;
+    if (!curl)
+        return kNoHandle;
+    CURL* h = curl.Get();
+    curl_easy_setopt(h, CURLOPT_CUSTOMREQUEST, "POST");
+    curl_easy_setopt(h, CURLOPT_URL, url);
+    curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(h, CURLOPT_DEFAULT_PROTOCOL, "https");
+    headers.Append("Content-Type: application/json");
+    curl_easy_setopt(h, CURLOPT_HTTPHEADER, headers.Get());
+    const std::string body = makeBody ? makeBody() : std::string();
+    curl_easy_setopt(h, CURLOPT_POSTFIELDS, body.c_str());
+    curl_easy_setopt(h, CURLOPT_MAXREDIRS, kMaxRedirects);
+    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, kReportConnectTimeoutMs);
+    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, kReportTimeoutMs);
+    return curl_easy_perform(h);
 }
 
 CURLcode SetInstallerDownloadOptions(CURL* handle, const char* url, FILE* file,
-                                     curl_progress_callback progress) {
-  if (handle == nullptr) return CURLE_BAD_FUNCTION_ARGUMENT;
-  CURLcode worst = CURLE_OK;
-  auto keep = [&worst](CURLcode rc) {
-    if (worst == CURLE_OK) worst = rc;
-  };
-  keep(curl_easy_setopt(handle, CURLOPT_CUSTOMREQUEST, "GET"));
-  keep(curl_easy_setopt(handle, CURLOPT_URL, url));
-  keep(curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L));
-  keep(curl_easy_setopt(handle, CURLOPT_DEFAULT_PROTOCOL, "https"));
-  keep(curl_easy_setopt(handle, CURLOPT_WRITEDATA, static_cast<void*>(file)));
-  keep(curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L));
-  keep(curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, kDownloadConnectTimeoutS));
-  // Peer and host-name verification are deliberately left at their default (on).
-  // The progress display works on the classic double-precision amounts.
+                                     curl_progress_callback progress)
+{
+    if (handle == nullptr)
+        return CURLE_BAD_FUNCTION_ARGUMENT;
+    CURLcode worst = CURLE_OK;
+    auto keep = [&worst](CURLcode rc)
+    {
+        if (worst == CURLE_OK)
+            worst = rc;
+    };
+    keep(curl_easy_setopt(handle, CURLOPT_CUSTOMREQUEST, "GET"));
+    keep(curl_easy_setopt(handle, CURLOPT_URL, url));
+    keep(curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L));
+    keep(curl_easy_setopt(handle, CURLOPT_DEFAULT_PROTOCOL, "https"));
+    keep(curl_easy_setopt(handle, CURLOPT_WRITEDATA, static_cast<void*>(file)));
+    keep(curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L));
+    keep(curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, kDownloadConnectTimeoutS));
+    // Peer and host-name verification are deliberately left at their default (on).
+    // The progress display works on the classic double-precision amounts.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  keep(curl_easy_setopt(handle, CURLOPT_PROGRESSFUNCTION, progress));
+    keep(curl_easy_setopt(handle, CURLOPT_PROGRESSFUNCTION, progress));
 #pragma GCC diagnostic pop
-  keep(curl_easy_setopt(handle, CURLOPT_MAXREDIRS, kMaxRedirects));
-  // Less than one byte per second for the whole window counts as a stalled transfer.
-  keep(curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L));
-  keep(curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, kDownloadStallSeconds));
-  return worst;
+    keep(curl_easy_setopt(handle, CURLOPT_MAXREDIRS, kMaxRedirects));
+    // Less than one byte per second for the whole window counts as a stalled transfer.
+    keep(curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L));
+    keep(curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, kDownloadStallSeconds));
+    return worst;
 }

@@ -27,7 +27,7 @@
 #include <functional>
 #include <string>
 
-constexpr int kNoHandle = 99;  // result of a request whose handle could not be created
+constexpr int kNoHandle = 99; // result of a request whose handle could not be created
 constexpr long kMaxRedirects = 20;
 
 constexpr long kAddressQueryConnectTimeoutMs = 4000;

@@ -23,46 +23,47 @@
 #include <cstdio>
 #include <memory>
 
-class CMainFrame {
- public:
-  CMainFrame();
-  ~CMainFrame();
-  CMainFrame(const CMainFrame&) = delete;
-  CMainFrame& operator=(const CMainFrame&) = delete;
+class CMainFrame
+{
+public:
+    CMainFrame();
+    ~CMainFrame();
+    CMainFrame(const CMainFrame&) = delete;
+    CMainFrame& operator=(const CMainFrame&) = delete;
 
-  // Asks the download-address service (compiled-in hosts) and fills both address fields.
-  void FetchDownloadAddresses();
+    // Asks the download-address service (compiled-in hosts) and fills both address fields.
+    void FetchDownloadAddresses();
 
-  void SetInstallState(int32_t value);
-  int32_t GetInstallState() const;
+    void SetInstallState(int32_t value);
+    int32_t GetInstallState() const;
 
-  // The report for the event current when its body is built, on a new thread.
-  void StartUsageReport();
-  // The report on the calling thread (the closing window's INSTALL_USERABORT).
-  void SendUsageReport();
+    // The report for the event current when its body is built, on a new thread.
+    void StartUsageReport();
+    // The report on the calling thread (the closing window's INSTALL_USERABORT).
+    void SendUsageReport();
 
-  const wchar_t* GetOnlineUrl() const { return m_szOnlineUrl; }
-  const wchar_t* GetOfflineUrl() const { return m_szOfflineUrl; }
-  const wchar_t* GetDownloadDir() const { return m_szDownloadDir; }
-  const wchar_t* GetInstallDir() const { return m_szInstallDir; }
-  const unsigned char* GetSkinZipCopy() const { return m_pSkinZip.get(); }
-  CURL* GetTransferHandle() const { return m_pCurl; }
-  FILE* GetDownloadFile() const { return m_pDownloadFile; }
+    const wchar_t* GetOnlineUrl() const { return m_szOnlineUrl; }
+    const wchar_t* GetOfflineUrl() const { return m_szOfflineUrl; }
+    const wchar_t* GetDownloadDir() const { return m_szDownloadDir; }
+    const wchar_t* GetInstallDir() const { return m_szInstallDir; }
+    const unsigned char* GetSkinZipCopy() const { return m_pSkinZip.get(); }
+    CURL* GetTransferHandle() const { return m_pCurl; }
+    FILE* GetDownloadFile() const { return m_pDownloadFile; }
 
- private:
-  static unsigned __stdcall UsageReportThread(void* param);
+private:
+    static unsigned __stdcall UsageReportThread(void* param);
 
-  // The main window record, in its fixed order; every field starts zero/empty.
-  std::unique_ptr<unsigned char[]> m_pSkinZip;  // owned copy of the skin archive
-  wchar_t m_szDownloadDir[260] = {};
-  wchar_t m_szInstallDir[260] = {};
-  CURL* m_pCurl = nullptr;  // the running download's handle, owned while held
-  FILE* m_pDownloadFile = nullptr;  // the running download's output file, owned while held
-  std::atomic<int32_t> m_nInstallState{InstallStarted};
-  wchar_t m_szOfflineUrl[kAddressCapacity] = {};
-  wchar_t m_szOnlineUrl[kAddressCapacity] = {};
+    // The main window record, in its fixed order; every field starts zero/empty.
+    std::unique_ptr<unsigned char[]> m_pSkinZip; // owned copy of the skin archive
+    wchar_t m_szDownloadDir[260] = {};
+    wchar_t m_szInstallDir[260] = {};
+    CURL* m_pCurl = nullptr;         // the running download's handle, owned while held
+    FILE* m_pDownloadFile = nullptr; // the running download's output file, owned while held
+    std::atomic<int32_t> m_nInstallState{InstallStarted};
+    wchar_t m_szOfflineUrl[kAddressCapacity] = {};
+    wchar_t m_szOnlineUrl[kAddressCapacity] = {};
 
-  std::atomic<int32_t> m_nReportsInFlight{0};  // report threads that may still use this window
+    std::atomic<int32_t> m_nReportsInFlight{0}; // report threads that may still use this window
 };
 
 // The process-wide main window: the one set by the latest CMainFrame constructor, or null once

@@ -6,19 +6,27 @@
 
 using SkinUI::CStdPtrArray;
 
-namespace {
+namespace
+{
 
-void* P(int i) { return reinterpret_cast<void*>(static_cast<intptr_t>(0x1000 + i * 4)); }
+void* P(int i)
+{
+    return reinterpret_cast<void*>(static_cast<intptr_t>(0x1000 + i * 4));
+}
 
 // Slots of the array's block (msvcrt reports the block's requested size).
-size_t Slots(CStdPtrArray& a) { return _msize(a.GetData()) / sizeof(void*); }
+size_t Slots(CStdPtrArray& a)
+{
+    return _msize(a.GetData()) / sizeof(void*);
+}
 
 void Fill(CStdPtrArray& a, int n)
 {
-    for (int i = 0; i < n; ++i) ASSERT_TRUE(a.Add(P(i)));
+    for (int i = 0; i < n; ++i)
+        ASSERT_TRUE(a.Add(P(i)));
 }
 
-}  // namespace
+} // namespace
 
 TEST(CStdPtrArrayGrowth, ElevenThenTwentyTwo)
 {
@@ -26,18 +34,19 @@ TEST(CStdPtrArrayGrowth, ElevenThenTwentyTwo)
     EXPECT_EQ(nullptr, a.GetData());
     ASSERT_TRUE(a.Add(P(0)));
     EXPECT_EQ(11u, Slots(a));
-    Fill(a, 9);  // ten entries in all
+    Fill(a, 9); // ten entries in all
     EXPECT_EQ(10, a.GetSize());
     EXPECT_EQ(11u, Slots(a));
-    ASSERT_TRUE(a.Add(P(10)));  // the eleventh
+    ASSERT_TRUE(a.Add(P(10))); // the eleventh
     EXPECT_EQ(22u, Slots(a));
-    Fill(a, 10);  // 21 entries
+    Fill(a, 10); // 21 entries
     EXPECT_EQ(22u, Slots(a));
     ASSERT_TRUE(a.Add(P(21)));
     EXPECT_EQ(44u, Slots(a));
 
     CStdPtrArray b;
-    for (int i = 0; i < 10; ++i) ASSERT_TRUE(b.InsertAt(0, P(i)));
+    for (int i = 0; i < 10; ++i)
+        ASSERT_TRUE(b.InsertAt(0, P(i)));
     EXPECT_EQ(11u, Slots(b));
     ASSERT_TRUE(b.InsertAt(5, P(99)));
     EXPECT_EQ(22u, Slots(b));
@@ -56,7 +65,8 @@ TEST(CStdPtrArrayGrowth, PreallocationAndResize)
     ASSERT_TRUE(a.Resize(5));
     EXPECT_EQ(5, a.GetSize());
     EXPECT_EQ(5u, Slots(a));
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(nullptr, a.GetAt(i));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(nullptr, a.GetAt(i));
     ASSERT_TRUE(a.Add(P(1)));
     EXPECT_EQ(10u, Slots(a));
     EXPECT_EQ(P(1), a.GetAt(5));
@@ -83,12 +93,13 @@ TEST(CStdPtrArrayEdit, InsertRemoveSetAndBadIndices)
     CStdPtrArray a;
     EXPECT_FALSE(a.InsertAt(1, P(0)));
     EXPECT_FALSE(a.InsertAt(-1, P(0)));
-    ASSERT_TRUE(a.InsertAt(0, P(2)));  // index == count appends
+    ASSERT_TRUE(a.InsertAt(0, P(2))); // index == count appends
     ASSERT_TRUE(a.InsertAt(0, P(0)));
     ASSERT_TRUE(a.InsertAt(1, P(1)));
     ASSERT_TRUE(a.InsertAt(3, P(3)));
     ASSERT_EQ(4, a.GetSize());
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(P(i), a[i]);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(P(i), a[i]);
 
     EXPECT_FALSE(a.SetAt(4, P(9)));
     EXPECT_FALSE(a.SetAt(-1, P(9)));
@@ -119,7 +130,7 @@ TEST(CStdPtrArrayEdit, IndexMapFollowsEveryChange)
 {
     CStdPtrArray a;
     Fill(a, 5);
-    a.Add(P(2));  // a duplicate: the map answers its first index
+    a.Add(P(2)); // a duplicate: the map answers its first index
     a.SetSaveIndexMap(true);
     EXPECT_EQ(2, a.Find(P(2)));
     EXPECT_EQ(4, a.FindInMap(P(4)));
@@ -129,7 +140,7 @@ TEST(CStdPtrArrayEdit, IndexMapFollowsEveryChange)
     EXPECT_EQ(3, a.Find(P(2)));
     EXPECT_EQ(5, a.Find(P(4)));
 
-    ASSERT_TRUE(a.Remove(3));  // first P(2); the duplicate is now at 5
+    ASSERT_TRUE(a.Remove(3)); // first P(2); the duplicate is now at 5
     EXPECT_EQ(5, a.Find(P(2)));
     EXPECT_EQ(4, a.Find(P(4)));
 
@@ -138,7 +149,8 @@ TEST(CStdPtrArrayEdit, IndexMapFollowsEveryChange)
     EXPECT_EQ(5, a.Find(P(8)));
 
     ASSERT_TRUE(a.Remove(P(7)));
-    for (int i = 0; i < a.GetSize(); ++i) EXPECT_EQ(i, a.Find(a[i]));
+    for (int i = 0; i < a.GetSize(); ++i)
+        EXPECT_EQ(i, a.Find(a[i]));
 
     a.Empty();
     EXPECT_EQ(-1, a.Find(P(0)));

@@ -6,7 +6,8 @@
 
 using SkinUI::CStdValArray;
 
-namespace {
+namespace
+{
 
 struct TRec
 {
@@ -15,18 +16,28 @@ struct TRec
     char c[6];
 };
 
-TRec Rec(int i) { return TRec{i, static_cast<short>(-i), {'r', static_cast<char>('0' + i % 10), 0, 0, 0, 0}}; }
+TRec Rec(int i)
+{
+    return TRec{i, static_cast<short>(-i), {'r', static_cast<char>('0' + i % 10), 0, 0, 0, 0}};
+}
 
-size_t Slots(CStdValArray& v) { return _msize(v.GetData()) / sizeof(TRec); }
+size_t Slots(CStdValArray& v)
+{
+    return _msize(v.GetData()) / sizeof(TRec);
+}
 
-bool Same(const void* p, const TRec& r) { return p && memcmp(p, &r, sizeof(r)) == 0; }
+bool Same(const void* p, const TRec& r)
+{
+    return p && memcmp(p, &r, sizeof(r)) == 0;
+}
 
-}  // namespace
+} // namespace
 
 TEST(CStdValArrayGrowth, ElevenThenTwentyTwoAndEmptyKeepsBlock)
 {
     CStdValArray v(sizeof(TRec));
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 10; ++i)
+    {
         const TRec r = Rec(i);
         ASSERT_TRUE(v.Add(&r));
     }
@@ -34,7 +45,8 @@ TEST(CStdValArrayGrowth, ElevenThenTwentyTwoAndEmptyKeepsBlock)
     const TRec r10 = Rec(10);
     ASSERT_TRUE(v.Add(&r10));
     EXPECT_EQ(22u, Slots(v));
-    for (int i = 0; i < 11; ++i) EXPECT_TRUE(Same(v.GetAt(i), Rec(i))) << i;
+    for (int i = 0; i < 11; ++i)
+        EXPECT_TRUE(Same(v.GetAt(i), Rec(i))) << i;
 
     void* block = v.GetData();
     v.Empty();
@@ -49,14 +61,15 @@ TEST(CStdValArrayGrowth, ElevenThenTwentyTwoAndEmptyKeepsBlock)
 TEST(CStdValArrayEdit, RemoveMovesLaterElementsDown)
 {
     CStdValArray v(sizeof(TRec));
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 5; ++i)
+    {
         const TRec r = Rec(i);
         v.Add(&r);
     }
     EXPECT_FALSE(v.Remove(5));
     EXPECT_FALSE(v.Remove(-1));
     EXPECT_TRUE(v.Remove(1));
-    EXPECT_TRUE(v.Remove(3));  // the last one
+    EXPECT_TRUE(v.Remove(3)); // the last one
     ASSERT_EQ(3, v.GetSize());
     EXPECT_TRUE(Same(v[0], Rec(0)));
     EXPECT_TRUE(Same(v[1], Rec(2)));

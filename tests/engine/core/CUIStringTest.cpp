@@ -7,7 +7,8 @@
 
 using SkinUI::CUIString;
 
-namespace {
+namespace
+{
 
 bool IsInline(const CUIString& s)
 {
@@ -25,11 +26,12 @@ size_t BlockChars(const CUIString& s)
 std::wstring Text(int n, wchar_t first = L'a')
 {
     std::wstring t;
-    for (int i = 0; i < n; ++i) t += static_cast<wchar_t>(first + i % 26);
+    for (int i = 0; i < n; ++i)
+        t += static_cast<wchar_t>(first + i % 26);
     return t;
 }
 
-}  // namespace
+} // namespace
 
 TEST(CUIStringStorage, InlineUpTo62HeapFrom63)
 {
@@ -120,12 +122,12 @@ TEST(CUIStringStorage, AppendAcrossTheBoundary)
 TEST(CUIStringStorage, OwnTextAssignedOrAppended)
 {
     CUIString s(Text(31).c_str());
-    s += s;  // 62: stays inline
+    s += s; // 62: stays inline
     EXPECT_TRUE(IsInline(s));
     EXPECT_EQ(Text(31) + Text(31), s.GetData());
-    s += s;  // inline to heap
+    s += s; // inline to heap
     EXPECT_EQ(Text(31) + Text(31) + Text(31) + Text(31), s.GetData());
-    s += s;  // heap block reallocated while it is the source
+    s += s; // heap block reallocated while it is the source
     EXPECT_EQ(248, s.GetLength());
     EXPECT_EQ(Text(31) + Text(31) + Text(31) + Text(31), std::wstring(s.GetData() + 124));
     s.Append(s.GetData() + 240);
@@ -133,12 +135,12 @@ TEST(CUIStringStorage, OwnTextAssignedOrAppended)
     EXPECT_EQ(std::wstring(s.GetData() + 240, 8), std::wstring(s.GetData() + 248));
 
     CUIString h(Text(100).c_str());
-    h = h.GetData() + 3;  // heap to heap, overlapping
+    h = h.GetData() + 3; // heap to heap, overlapping
     EXPECT_EQ(Text(100).substr(3), h.GetData());
-    h = h.GetData() + 50;  // heap to inline: the source is in the block being given back
+    h = h.GetData() + 50; // heap to inline: the source is in the block being given back
     EXPECT_TRUE(IsInline(h));
     EXPECT_EQ(Text(100).substr(53), h.GetData());
-    h = h.GetData() + 3;  // inline to inline
+    h = h.GetData() + 3; // inline to inline
     EXPECT_EQ(Text(100).substr(56), h.GetData());
     h = h;
     EXPECT_EQ(Text(100).substr(56), h.GetData());

@@ -17,7 +17,7 @@ TEST(CUIRectText, FromStringSeparatorsAndShortTexts)
     EXPECT_TRUE(rc.FromString(L"10;20;30;40"));
     ExpectRect(rc, 10, 20, 30, 40);
     EXPECT_TRUE(rc.FromString(L" -5, +6,-7 ,8"));
-    ExpectRect(rc, -5, 6, -7, 0);  // the space after -7 is its separator; "," is not a number
+    ExpectRect(rc, -5, 6, -7, 0); // the space after -7 is its separator; "," is not a number
 
     EXPECT_FALSE(rc.FromString(L""));
     EXPECT_TRUE(rc.IsNull());
@@ -37,11 +37,13 @@ TEST(CUIRectText, FromStringNeverReadsPastTheTerminator)
 {
     // Texts cut out of a larger buffer whose next characters are digits: a reader that steps
     // over the terminator would pick them up.
-    wchar_t buf[] = L"10,\0" L"99,99,99";
+    wchar_t buf[] = L"10,\0"
+                    L"99,99,99";
     CUIRect rc;
     EXPECT_TRUE(rc.FromString(buf));
     ExpectRect(rc, 10, 0, 0, 0);
-    wchar_t one[] = L"7\0" L"5,5,5";
+    wchar_t one[] = L"7\0"
+                    L"5,5,5";
     EXPECT_TRUE(rc.FromString(one));
     ExpectRect(rc, 7, 0, 0, 0);
 
@@ -54,7 +56,8 @@ TEST(CUIRectText, FromStringNeverReadsPastTheTerminator)
 TEST(CUIRectText, ToStringAndTextConstructor)
 {
     EXPECT_STREQ(L"-1,2,300,-400", CUIRect(-1, 2, 300, -400).ToString().GetData());
-    EXPECT_STREQ(L"-2147483648,2147483647,0,0", CUIRect(LONG(-2147483647 - 1), 2147483647, 0, 0).ToString().GetData());
+    EXPECT_STREQ(L"-2147483648,2147483647,0,0",
+                 CUIRect(LONG(-2147483647 - 1), 2147483647, 0, 0).ToString().GetData());
     ExpectRect(CUIRect(L"4,3,2,1"), 4, 3, 2, 1);
 }
 
@@ -114,7 +117,7 @@ TEST(CUIRectOps, AlignRect)
     const CUIRect target(100, 200, 301, 401);
     CUIRect rc(0, 0, 51, 21);
     rc.AlignRect(target, CUIRect::ALIGN_HCENTER | CUIRect::ALIGN_VCENTER);
-    ExpectRect(rc, 200 - 25, 300 - 10, 200 + 25, 300 + 10);  // odd sizes lose one pixel
+    ExpectRect(rc, 200 - 25, 300 - 10, 200 + 25, 300 + 10); // odd sizes lose one pixel
 
     CUIRect left(7, 7, 57, 27);
     left.AlignRect(target, 0);

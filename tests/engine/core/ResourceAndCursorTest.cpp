@@ -19,7 +19,7 @@ TEST(STRINGorIDForms, NameOrNumber)
     EXPECT_EQ(130, byId.GetID());
     EXPECT_EQ(MAKEINTRESOURCEW(130), byId.m_lpstr);
 
-    const STRINGorID cut(0x10082u);  // only the low 16 bits are a resource number
+    const STRINGorID cut(0x10082u); // only the low 16 bits are a resource number
     EXPECT_TRUE(cut.IsID());
     EXPECT_EQ(0x82, cut.GetID());
 }

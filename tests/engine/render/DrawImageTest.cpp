@@ -11,7 +11,8 @@
 
 using namespace SkinUI;
 
-namespace {
+namespace
+{
 
 // btn_setup.png: R encodes the 9-slice region, G the column, B five times the row.
 DWORD NineSlice(int x, int y)
@@ -29,7 +30,8 @@ int Red(DWORD rgb)
 
 bool Near(DWORD a, DWORD b, int tolerance)
 {
-    for (int shift = 0; shift < 24; shift += 8) {
+    for (int shift = 0; shift < 24; shift += 8)
+    {
         if (abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > tolerance)
             return false;
     }
@@ -38,7 +40,7 @@ bool Near(DWORD a, DWORD b, int tolerance)
 
 const wchar_t kButton[] = L"file='btn_setup.png' source='0,0,160,40' corner='5,5,5,5'";
 
-}  // namespace
+} // namespace
 
 TEST(DrawImageNineSlice, AtItsOwnSizeTheImageIsUnscaled)
 {
@@ -49,7 +51,8 @@ TEST(DrawImageNineSlice, AtItsOwnSizeTheImageIsUnscaled)
     int nWrong = 0;
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 160; ++x)
-            if (dib.Pixel(x, y) != NineSlice(x, y)) ++nWrong;
+            if (dib.Pixel(x, y) != NineSlice(x, y))
+                ++nWrong;
     EXPECT_EQ(0, nWrong);
 }
 
@@ -61,20 +64,21 @@ TEST(DrawImageNineSlice, StretchedTo200x50ItKeepsFivePixelBorders)
     ASSERT_TRUE(CRenderEngine::DrawImageString(dib.DC(), &manager, rc, rc, kButton));
     // Corners are copied at source size.
     for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 5; ++x) {
+        for (int x = 0; x < 5; ++x)
+        {
             EXPECT_EQ(NineSlice(x, y), dib.Pixel(x, y));
             EXPECT_EQ(NineSlice(155 + x, y), dib.Pixel(195 + x, y));
             EXPECT_EQ(NineSlice(x, 35 + y), dib.Pixel(x, 45 + y));
             EXPECT_EQ(NineSlice(155 + x, 35 + y), dib.Pixel(195 + x, 45 + y));
         }
     // Borders stay 5 pixels thick; the region code (red) changes exactly there.
-    EXPECT_NEAR(Red(NineSlice(80, 2)), Red(dib.Pixel(100, 2)), 6);     // top edge
+    EXPECT_NEAR(Red(NineSlice(80, 2)), Red(dib.Pixel(100, 2)), 6); // top edge
     EXPECT_NEAR(Red(NineSlice(80, 3)), Red(dib.Pixel(100, 3)), 6);
-    EXPECT_NEAR(Red(NineSlice(80, 20)), Red(dib.Pixel(100, 25)), 6);   // middle
+    EXPECT_NEAR(Red(NineSlice(80, 20)), Red(dib.Pixel(100, 25)), 6); // middle
     EXPECT_NEAR(Red(NineSlice(80, 20)), Red(dib.Pixel(100, 6)), 6);
-    EXPECT_NEAR(Red(NineSlice(80, 37)), Red(dib.Pixel(100, 47)), 6);   // bottom edge
-    EXPECT_NEAR(Red(NineSlice(2, 20)), Red(dib.Pixel(2, 25)), 6);      // left edge
-    EXPECT_NEAR(Red(NineSlice(157, 20)), Red(dib.Pixel(197, 25)), 6);  // right edge
+    EXPECT_NEAR(Red(NineSlice(80, 37)), Red(dib.Pixel(100, 47)), 6);  // bottom edge
+    EXPECT_NEAR(Red(NineSlice(2, 20)), Red(dib.Pixel(2, 25)), 6);     // left edge
+    EXPECT_NEAR(Red(NineSlice(157, 20)), Red(dib.Pixel(197, 25)), 6); // right edge
     EXPECT_NEAR(Red(NineSlice(80, 20)), Red(dib.Pixel(193, 25)), 6);
     // The middle is stretched: the column code runs over the wider middle.
     EXPECT_NEAR(80, static_cast<int>((dib.Pixel(100, 25) >> 8) & 0xFF), 3);
@@ -86,18 +90,18 @@ TEST(DrawImageTarget, WholeImageWithoutSourceAndPartWithSourceAndDest)
     CTestDib dib(40, 40);
     RECT rc = dib.Bounds();
     ASSERT_TRUE(CRenderEngine::DrawImageString(dib.DC(), &manager, rc, rc, L"common_choose.png"));
-    EXPECT_EQ(0xFF0000u, dib.Pixel(20, 5));   // upper half stretched over the upper half
+    EXPECT_EQ(0xFF0000u, dib.Pixel(20, 5)); // upper half stretched over the upper half
     EXPECT_EQ(0x0000FFu, dib.Pixel(20, 35));
 
     dib.Fill(0x000000);
-    RECT rcItem = { 10, 10, 40, 40 };
-    ASSERT_TRUE(CRenderEngine::DrawImageString(dib.DC(), &manager, rcItem, rc,
-                                               L"file='common_choose.png' source='0,14,14,28' dest='0,0,14,14'"));
+    RECT rcItem = {10, 10, 40, 40};
+    ASSERT_TRUE(CRenderEngine::DrawImageString(
+        dib.DC(), &manager, rcItem, rc, L"file='common_choose.png' source='0,14,14,28' dest='0,0,14,14'"));
     EXPECT_EQ(0x0000FFu, dib.Pixel(10, 10));
     EXPECT_EQ(0x0000FFu, dib.Pixel(23, 23));
     EXPECT_EQ(0x000000u, dib.Pixel(24, 24));
     EXPECT_EQ(0x000000u, dib.Pixel(9, 9));
-    EXPECT_EQ(14 * 14, dib.Count({ 10, 10, 24, 24 }, 0x0000FF));
+    EXPECT_EQ(14 * 14, dib.Count({10, 10, 24, 24}, 0x0000FF));
 }
 
 TEST(DrawImageTarget, AlignmentAndPaddingPlaceTheDestination)
@@ -105,9 +109,9 @@ TEST(DrawImageTarget, AlignmentAndPaddingPlaceTheDestination)
     CPaintManagerUI manager;
     CTestDib dib(40, 40);
     RECT rc = dib.Bounds();
-    ASSERT_TRUE(CRenderEngine::DrawImageString(dib.DC(), &manager, rc, rc,
-                                               L"file='opaque.png' dest='0,0,10,10' align='right' valign='bottom'"));
-    EXPECT_EQ(100, dib.Count({ 30, 30, 40, 40 }, 0x2080F0));
+    ASSERT_TRUE(CRenderEngine::DrawImageString(
+        dib.DC(), &manager, rc, rc, L"file='opaque.png' dest='0,0,10,10' align='right' valign='bottom'"));
+    EXPECT_EQ(100, dib.Count({30, 30, 40, 40}, 0x2080F0));
     EXPECT_EQ(100, dib.Count(rc, 0x2080F0));
 
     dib.Fill(0x000000);
@@ -115,7 +119,7 @@ TEST(DrawImageTarget, AlignmentAndPaddingPlaceTheDestination)
                                                L"file='opaque.png' dest='0,0,10,10' align='center' "
                                                L"valign='vcenter' padding='3,0,0,2'"));
     // Centred at 15..25, then moved right by 3 and up by 2.
-    EXPECT_EQ(100, dib.Count({ 18, 13, 28, 23 }, 0x2080F0));
+    EXPECT_EQ(100, dib.Count({18, 13, 28, 23}, 0x2080F0));
 }
 
 TEST(DrawImageTarget, MissingImagesAndEmptyNamesFail)
@@ -135,7 +139,7 @@ TEST(DrawImageTarget, PartsOutsideThePaintRectangleAreNotDrawn)
     CPaintManagerUI manager;
     CTestDib dib(200, 50);
     RECT rc = dib.Bounds();
-    RECT rcPaint = { 0, 0, 100, 50 };  // the right corners and edge lie outside
+    RECT rcPaint = {0, 0, 100, 50}; // the right corners and edge lie outside
     ASSERT_TRUE(CRenderEngine::DrawImageString(dib.DC(), &manager, rc, rcPaint, kButton));
     EXPECT_EQ(0x000000u, dib.Pixel(197, 2));
     EXPECT_EQ(0x000000u, dib.Pixel(197, 25));
@@ -156,7 +160,8 @@ TEST(DrawImageBlend, FadeAndPerPixelAlpha)
 
     // Half-transparent white at half fade over white stays white; over black gives a quarter.
     dib.Fill(0x000000);
-    ASSERT_TRUE(CRenderEngine::DrawImageString(dib.DC(), &manager, rc, rc, L"file='half_white.png' fade='128'"));
+    ASSERT_TRUE(
+        CRenderEngine::DrawImageString(dib.DC(), &manager, rc, rc, L"file='half_white.png' fade='128'"));
     EXPECT_TRUE(Near(0x404040, dib.Pixel(10, 10), 2)) << std::hex << dib.Pixel(10, 10);
 }
 
@@ -165,11 +170,12 @@ TEST(DrawImageBlend, HoleLeavesTheMiddleUnpainted)
     CPaintManagerUI manager;
     CTestDib dib(200, 50);
     RECT rc = dib.Bounds();
-    for (const wchar_t* pHole : { L"file='btn_setup.png' corner='5,5,5,5' hole='true'",
-                                  L"file='btn_setup.png' corner='5,5,5,5' hole='true' fade='200'" }) {
+    for (const wchar_t* pHole : {L"file='btn_setup.png' corner='5,5,5,5' hole='true'",
+                                 L"file='btn_setup.png' corner='5,5,5,5' hole='true' fade='200'"})
+    {
         dib.Fill(0x000000);
         ASSERT_TRUE(CRenderEngine::DrawImageString(dib.DC(), &manager, rc, rc, pHole));
-        EXPECT_EQ(0, dib.CountNot({ 5, 5, 195, 45 }, 0x000000)) << pHole;
+        EXPECT_EQ(0, dib.CountNot({5, 5, 195, 45}, 0x000000)) << pHole;
         EXPECT_NE(0x000000u, dib.Pixel(2, 25));
         EXPECT_NE(0x000000u, dib.Pixel(100, 2));
     }
@@ -180,10 +186,13 @@ TEST(DrawImageTiling, MiddleRepeatsAtSourceSize)
     CPaintManagerUI manager;
     CTestDib dib(18, 8);
     RECT rc = dib.Bounds();
-    for (const wchar_t* pTile : { L"file='tile.png' xtiled='true'", L"file='tile.png' xtiled='true' ytiled='true'" }) {
+    for (const wchar_t* pTile :
+         {L"file='tile.png' xtiled='true'", L"file='tile.png' xtiled='true' ytiled='true'"})
+    {
         dib.Fill(0x808080);
         ASSERT_TRUE(CRenderEngine::DrawImageString(dib.DC(), &manager, rc, rc, pTile));
-        for (int x = 0; x < 18; ++x) {
+        for (int x = 0; x < 18; ++x)
+        {
             const DWORD expected = (x % 4) < 2 ? 0x000000 : 0xFFFFFF;
             EXPECT_EQ(expected, dib.Pixel(x, 1)) << pTile << " x=" << x;
             EXPECT_EQ(expected, dib.Pixel(x, 6)) << pTile << " x=" << x;
@@ -204,27 +213,29 @@ TEST(DrawImageBlend, SoftwareBlendMatchesAlphaBlend)
     CTestDib viaDrawImage(60, 30);
     viaSoftware.Fill(0x336699);
     viaDrawImage.Fill(0x336699);
-    RECT rcDest = { 5, 5, 45, 25 };
-    RECT rcSrc = { 0, 0, 20, 20 };
-    RECT rcNoCorner = { 0, 0, 0, 0 };
+    RECT rcDest = {5, 5, 45, 25};
+    RECT rcSrc = {0, 0, 20, 20};
+    RECT rcNoCorner = {0, 0, 0, 0};
     ASSERT_TRUE(CSoftwareBlend::Blend(viaSoftware.DC(), rcDest, pImage->hBitmap, rcSrc, 200, true));
     RECT rcAll = viaDrawImage.Bounds();
     CRenderEngine::DrawImage(viaDrawImage.DC(), pImage->hBitmap, rcDest, rcAll, rcSrc, rcNoCorner, true, 200);
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 60; ++x)
             ASSERT_TRUE(Near(viaDrawImage.Pixel(x, y), viaSoftware.Pixel(x, y), 2))
-                << x << "," << y << std::hex << " " << viaDrawImage.Pixel(x, y) << " " << viaSoftware.Pixel(x, y);
+                << x << "," << y << std::hex << " " << viaDrawImage.Pixel(x, y) << " "
+                << viaSoftware.Pixel(x, y);
 
     // An opaque image at a constant fade, unscaled, so both paths sample the same pixels.
-    RECT rcButton = { 0, 0, 60, 30 };
-    RECT rcButtonSrc = { 50, 5, 110, 35 };
+    RECT rcButton = {0, 0, 60, 30};
+    RECT rcButtonSrc = {50, 5, 110, 35};
     viaSoftware.Fill(0x000000);
     viaDrawImage.Fill(0x000000);
     ASSERT_TRUE(CSoftwareBlend::Blend(viaSoftware.DC(), rcButton, pButton->hBitmap, rcButtonSrc, 100, false));
-    CRenderEngine::DrawImage(viaDrawImage.DC(), pButton->hBitmap, rcButton, rcAll, rcButtonSrc, rcNoCorner, false,
-                             100);
+    CRenderEngine::DrawImage(viaDrawImage.DC(), pButton->hBitmap, rcButton, rcAll, rcButtonSrc, rcNoCorner,
+                             false, 100);
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 60; ++x)
             ASSERT_TRUE(Near(viaDrawImage.Pixel(x, y), viaSoftware.Pixel(x, y), 2))
-                << x << "," << y << std::hex << " " << viaDrawImage.Pixel(x, y) << " " << viaSoftware.Pixel(x, y);
+                << x << "," << y << std::hex << " " << viaDrawImage.Pixel(x, y) << " "
+                << viaSoftware.Pixel(x, y);
 }

@@ -21,10 +21,11 @@ TEST(DrawInfoParse, BareNameAndFileKeyNameTheSameImage)
 TEST(DrawInfoParse, EveryKey)
 {
     tagTDrawInfo info;
-    info.Parse(L"res='7' restype='PNG' dest='1,2,3,4' source='5,6,7,8' corner='9,10,11,12' mask='#FFFF00FF' "
-               L"fade='128' hole='TRUE' xtiled='true' ytiled='True' hsl='true' padding='1,1,2,2' align='right' "
-               L"valign='bottom' width='20' height='30' fillcolor='0xFF112233'",
-               NULL, NULL);
+    info.Parse(
+        L"res='7' restype='PNG' dest='1,2,3,4' source='5,6,7,8' corner='9,10,11,12' mask='#FFFF00FF' "
+        L"fade='128' hole='TRUE' xtiled='true' ytiled='True' hsl='true' padding='1,1,2,2' align='right' "
+        L"valign='bottom' width='20' height='30' fillcolor='0xFF112233'",
+        NULL, NULL);
     EXPECT_STREQ(L"7", info.m_sImageName);
     EXPECT_STREQ(L"PNG", info.m_sResType);
     ExpectRect(info.m_rcDest, 1, 2, 3, 4);
@@ -41,17 +42,18 @@ TEST(DrawInfoParse, EveryKey)
     EXPECT_EQ(20, info.m_nWidth);
     EXPECT_EQ(30, info.m_nHeight);
     EXPECT_EQ(0xFF112233u, info.m_dwFillColor);
-    EXPECT_STREQ(L"res='7' restype='PNG' dest='1,2,3,4' source='5,6,7,8' corner='9,10,11,12' mask='#FFFF00FF' "
-                 L"fade='128' hole='TRUE' xtiled='true' ytiled='True' hsl='true' padding='1,1,2,2' align='right' "
-                 L"valign='bottom' width='20' height='30' fillcolor='0xFF112233'",
-                 info.m_sDrawString);
+    EXPECT_STREQ(
+        L"res='7' restype='PNG' dest='1,2,3,4' source='5,6,7,8' corner='9,10,11,12' mask='#FFFF00FF' "
+        L"fade='128' hole='TRUE' xtiled='true' ytiled='True' hsl='true' padding='1,1,2,2' align='right' "
+        L"valign='bottom' width='20' height='30' fillcolor='0xFF112233'",
+        info.m_sDrawString);
 }
 
 TEST(DrawInfoParse, ModifierOverridesAndAlignmentBitsToggle)
 {
     tagTDrawInfo info;
-    info.Parse(L"file='a.png' align='center' valign='vcenter' fade='10'", L"file='b.png' align='left' fade='200'",
-               NULL);
+    info.Parse(L"file='a.png' align='center' valign='vcenter' fade='10'",
+               L"file='b.png' align='left' fade='200'", NULL);
     EXPECT_STREQ(L"b.png", info.m_sImageName);
     EXPECT_EQ(200, info.m_uFade);
     EXPECT_EQ(static_cast<UINT>(tagTDrawInfo::ALIGN_VCENTER), info.m_uAlign);
@@ -86,14 +88,14 @@ TEST(DrawInfoParse, MalformedItemsEndReadingAndKeepWhatWasRead)
 
     tagTDrawInfo emptyValue;
     emptyValue.Parse(L"file='a.png' file='' Fade='9' fade='300'", NULL, NULL);
-    EXPECT_STREQ(L"a.png", emptyValue.m_sImageName);  // empty value ignored, keys case-sensitive
-    EXPECT_EQ(255, emptyValue.m_uFade);               // 300 is clamped, not wrapped to 44
+    EXPECT_STREQ(L"a.png", emptyValue.m_sImageName); // empty value ignored, keys case-sensitive
+    EXPECT_EQ(255, emptyValue.m_uFade);              // 300 is clamped, not wrapped to 44
 }
 
 TEST(DrawInfoParse, ManagerScalesDestinationPaddingAndSize)
 {
     CPaintManagerUI manager;
-    manager.GetDPIObj()->SetScale(144);  // 150 %
+    manager.GetDPIObj()->SetScale(144); // 150 %
     tagTDrawInfo info;
     info.Parse(L"file='missing.png' dest='2,2,12,12' padding='2,0,0,0' width='10' source='0,0,10,10' "
                L"corner='2,2,2,2'",

@@ -8,7 +8,8 @@
 
 using namespace SkinUI;
 
-namespace {
+namespace
+{
 
 const UINT kLine = DT_SINGLELINE | DT_NOPREFIX;
 const DWORD kWhite = 0xFFFFFFFF;
@@ -27,17 +28,19 @@ protected:
         RECT rc = dib.Bounds();
         CRenderEngine::DrawText(dib.DC(), &m_manager, rc, pText, color, iFont, kLine);
     }
-    void Html(CTestDib& dib, const wchar_t* pText, UINT uStyle = DT_SINGLELINE, DWORD color = kWhite, int iFont = 0)
+    void Html(CTestDib& dib, const wchar_t* pText, UINT uStyle = DT_SINGLELINE, DWORD color = kWhite,
+              int iFont = 0)
     {
         RECT rc = dib.Bounds();
         int nLinks = 0;
-        CRenderEngine::DrawHtmlText(dib.DC(), &m_manager, rc, pText, color, NULL, NULL, nLinks, iFont, uStyle);
+        CRenderEngine::DrawHtmlText(dib.DC(), &m_manager, rc, pText, color, NULL, NULL, nLinks, iFont,
+                                    uStyle);
     }
     // The HTML renderer's calculate-rectangle result for a text in a wide box.
     RECT HtmlExtent(const wchar_t* pText, UINT uStyle = DT_SINGLELINE, int iFont = 0, LONG right = 2000)
     {
         CTestDib dib(4, 4);
-        RECT rc = { 0, 0, right, 1000 };
+        RECT rc = {0, 0, right, 1000};
         int nLinks = 0;
         CRenderEngine::DrawHtmlText(dib.DC(), &m_manager, rc, pText, kWhite, NULL, NULL, nLinks, iFont,
                                     uStyle | DT_CALCRECT);
@@ -61,7 +64,7 @@ protected:
     CPaintManagerUI m_manager;
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(TextTest, GdiTextUsesTheRgbAndIgnoresAlpha)
 {
@@ -89,12 +92,12 @@ TEST_F(TextTest, HexCharacterReferenceDrawsOnlyThatCharacter)
 TEST_F(TextTest, CalculateRectangleAndBackgroundOverload)
 {
     CTestDib dib(200, 40);
-    RECT rc = { 10, 5, 300, 100 };
+    RECT rc = {10, 5, 300, 100};
     CRenderEngine::DrawText(dib.DC(), &m_manager, rc, L"Hello", kWhite, 0, kLine | DT_CALCRECT);
     EXPECT_EQ(Extent(L"Hello").cx, rc.right - rc.left);
     EXPECT_EQ(0, dib.CountNot(dib.Bounds(), 0));
 
-    RECT rcBk = { 0, 0, 200, 40 };
+    RECT rcBk = {0, 0, 200, 40};
     CRenderEngine::DrawText(dib.DC(), &m_manager, rcBk, L"Hi", 0xFF000000, 0, kLine, 0xFF204060);
     EXPECT_EQ(0x204060u, dib.Pixel(199, 39));
     EXPECT_GT(dib.CountNot(dib.Bounds(), 0x204060), 10);
@@ -107,7 +110,7 @@ TEST_F(TextTest, GdiplusTextPathDrawsAndMeasures)
     RECT rc = dib.Bounds();
     CRenderEngine::DrawText(dib.DC(), &m_manager, rc, L"Hello", 0xFFFF0000, 0, kLine);
     EXPECT_GT(dib.CountNot(dib.Bounds(), 0), 10);
-    RECT rcCalc = { 0, 0, 400, 100 };
+    RECT rcCalc = {0, 0, 400, 100};
     CRenderEngine::DrawText(dib.DC(), &m_manager, rcCalc, L"Hello", 0xFFFF0000, 0, kLine | DT_CALCRECT);
     const int cxGdi = Extent(L"Hello").cx;
     EXPECT_GT(rcCalc.right, cxGdi * 7 / 10);
@@ -149,8 +152,8 @@ TEST_F(TextTest, HtmlColourPushAndPop)
     CTestDib dib(200, 40);
     Html(dib, L"{c #FF0000FF}x{/c}y");
     const int cxX = Extent(L"x").cx;
-    RECT rcX = { 0, 0, cxX, 40 };
-    RECT rcY = { cxX + 1, 0, 200, 40 };
+    RECT rcX = {0, 0, cxX, 40};
+    RECT rcY = {cxX + 1, 0, 200, 40};
     EXPECT_GT(dib.Count(rcX, 0x0000FF), 3);
     EXPECT_EQ(0, dib.Count(rcY, 0x0000FF));
     EXPECT_GT(dib.Count(rcY, 0xFFFFFF), 3);
@@ -159,12 +162,12 @@ TEST_F(TextTest, HtmlColourPushAndPop)
 TEST_F(TextTest, HtmlLinkRectanglesAndTexts)
 {
     CTestDib dib(300, 40);
-    RECT rc = { 10, 4, 300, 40 };
+    RECT rc = {10, 4, 300, 40};
     RECT links[4] = {};
     CUIString texts[4];
     int nLinks = 4;
-    CRenderEngine::DrawHtmlText(dib.DC(), &m_manager, rc, L"go <a http://x>here</a> now {a}x{/a}", kWhite, links,
-                                texts, nLinks, 0, DT_SINGLELINE);
+    CRenderEngine::DrawHtmlText(dib.DC(), &m_manager, rc, L"go <a http://x>here</a> now {a}x{/a}", kWhite,
+                                links, texts, nLinks, 0, DT_SINGLELINE);
     ASSERT_EQ(2, nLinks);
     EXPECT_STREQ(L"http://x", texts[0]);
     EXPECT_STREQ(L"", texts[1]);
@@ -187,7 +190,8 @@ TEST_F(TextTest, HtmlLinkRectanglesAndTexts)
 
 TEST_F(TextTest, HtmlCalculateRectangleMatchesPlainMeasurement)
 {
-    for (const wchar_t* pText : { L"Hello World, plain text", L"x", L"0%" }) {
+    for (const wchar_t* pText : {L"Hello World, plain text", L"x", L"0%"})
+    {
         RECT rc = HtmlExtent(pText);
         EXPECT_EQ(Extent(pText).cx, rc.right - rc.left) << pText;
         EXPECT_EQ(LineHeight(), rc.bottom - rc.top) << pText;
@@ -220,8 +224,8 @@ TEST_F(TextTest, HtmlLineBreaksParagraphsAndWordBreak)
 TEST_F(TextTest, HtmlFontTagsSelectVariantsAndIndexedFonts)
 {
     EXPECT_GT(HtmlExtent(L"{i}Hello{/i} x").right, 0);
-    EXPECT_EQ(HtmlExtent(L"{b}Hello{/b}").right, HtmlExtent(L"Hello").right);  // font 0 is bold already
-    EXPECT_NE(nullptr, m_manager.GetFont(L"Tahoma", 20, true, false, true));    // the italic variant was added
+    EXPECT_EQ(HtmlExtent(L"{b}Hello{/b}").right, HtmlExtent(L"Hello").right); // font 0 is bold already
+    EXPECT_NE(nullptr, m_manager.GetFont(L"Tahoma", 20, true, false, true));  // the italic variant was added
     RECT rcBig = HtmlExtent(L"a{f 1}Big{/f}b");
     EXPECT_EQ(LineHeight(1), rcBig.bottom);
     EXPECT_EQ(Extent(L"a").cx + Extent(L"Big", 1).cx + Extent(L"b").cx, rcBig.right);
@@ -237,7 +241,7 @@ TEST_F(TextTest, HtmlInlineImageFrameAndAlignment)
     EXPECT_EQ(64, dib.Count(dib.Bounds(), 0x00FF00));
     EXPECT_EQ(0, dib.Count(dib.Bounds(), 0xFF0000));
     EXPECT_EQ(8, HtmlExtent(L"{i frames.png 3 1}").right);
-    EXPECT_EQ(24, HtmlExtent(L"<i file='frames.png'>").right);  // one frame: the whole image
+    EXPECT_EQ(24, HtmlExtent(L"<i file='frames.png'>").right); // one frame: the whole image
 
     // Single-line centring places the text in the middle of the rectangle.
     CTestDib centred(300, 40);
@@ -260,8 +264,8 @@ TEST_F(TextTest, HtmlRawSelectedAndEllipsis)
     Html(selected, L"{s}ab{/s}cd");
     const DWORD dwSelected = m_manager.GetDefaultSelectedBkColor() & 0x00FFFFFF;
     const int cxAb = Extent(L"ab").cx;
-    EXPECT_GT(selected.Count({ 0, 0, cxAb, 40 }, dwSelected), 20);
-    EXPECT_EQ(0, selected.Count({ cxAb + 1, 0, 100, 40 }, dwSelected));
+    EXPECT_GT(selected.Count({0, 0, cxAb, 40}, dwSelected), 20);
+    EXPECT_EQ(0, selected.Count({cxAb + 1, 0, 100, 40}, dwSelected));
 
     // End ellipsis: the cut run loses two more characters, "..." follows, layout stops.
     const LONG cxBox = Extent(L"abcdefgh").cx;
@@ -276,12 +280,12 @@ TEST_F(TextTest, HtmlAlignmentOfSingleAndMultiLineText)
     const int cyLine = LineHeight();
     CTestDib single(300, 100);
     Html(single, L"Hello", DT_SINGLELINE | DT_RIGHT | DT_VCENTER);
-    RECT rcCalc = { 0, 0, 300, 100 };
+    RECT rcCalc = {0, 0, 300, 100};
     int nLinks = 0;
     CRenderEngine::DrawHtmlText(single.DC(), &m_manager, rcCalc, L"Hello", kWhite, NULL, NULL, nLinks, 0,
                                 DT_SINGLELINE | DT_RIGHT | DT_VCENTER | DT_CALCRECT);
     CTestDib expected(300, 100);
-    RECT rcPlain = { 300 - Extent(L"Hello").cx, 50 - cyLine / 2, 300, 100 };
+    RECT rcPlain = {300 - Extent(L"Hello").cx, 50 - cyLine / 2, 300, 100};
     CRenderEngine::DrawText(expected.DC(), &m_manager, rcPlain, L"Hello", kWhite, 0, kLine);
     EXPECT_TRUE(expected.SameAs(single));
 

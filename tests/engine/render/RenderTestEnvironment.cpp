@@ -7,7 +7,8 @@
 #include "engine/manager/CPaintManagerUI.h"
 #include "engine/render/CGdiplusSession.h"
 
-namespace {
+namespace
+{
 
 class CRenderTestEnvironment : public ::testing::Environment
 {
@@ -16,10 +17,11 @@ public:
     {
         m_pGdiplus = new SkinUI::CGdiplusSession();
         ASSERT_TRUE(m_pGdiplus->IsStarted());
-        wchar_t szPath[MAX_PATH] = { 0 };
+        wchar_t szPath[MAX_PATH] = {0};
         ::GetModuleFileNameW(NULL, szPath, MAX_PATH);
         wchar_t* pSlash = wcsrchr(szPath, L'\\');
-        if (pSlash != NULL) pSlash[1] = L'\0';
+        if (pSlash != NULL)
+            pSlash[1] = L'\0';
         wcscat(szPath, L"render_images\\");
         SkinUI::CPaintManagerUI::SetResourcePath(szPath);
     }
@@ -34,6 +36,7 @@ private:
     SkinUI::CGdiplusSession* m_pGdiplus = NULL;
 };
 
-::testing::Environment* const g_pEnvironment = ::testing::AddGlobalTestEnvironment(new CRenderTestEnvironment);
+::testing::Environment* const g_pEnvironment =
+    ::testing::AddGlobalTestEnvironment(new CRenderTestEnvironment);
 
-}  // namespace
+} // namespace

@@ -17,7 +17,7 @@ TEST(DPI, StartsAtOneHundredPercentPerMonitorAware)
 TEST(DPI, ScalesTheInstallerWindowTo115Percent)
 {
     CDPI dpi;
-    dpi.SetScale(110);  // MulDiv(110, 100, 96) = 115
+    dpi.SetScale(110); // MulDiv(110, 100, 96) = 115
     EXPECT_EQ(115u, dpi.GetScale());
     EXPECT_EQ(690, dpi.Scale(600));
     EXPECT_EQ(460, dpi.Scale(400));
@@ -33,7 +33,7 @@ TEST(DPI, ScalesTheInstallerWindowTo115Percent)
 TEST(DPI, RectanglesKeepTheirScaledSize)
 {
     CDPI dpi;
-    dpi.SetScale(144);  // 150 %
+    dpi.SetScale(144); // 150 %
     RECT rc = {10, 11, 111, 62};
     RECT scaled = dpi.Scale(rc);
     // left/top scaled; right/bottom = scaled corner + scaled width/height (101 -> 152, 51 -> 77).
@@ -53,8 +53,9 @@ TEST(DPI, SystemAwareFactorIsTheFirstOne)
 {
     CDPI dpi;
     dpi.SetScale(144);
-    if (dpi.SetDPIAwareness(CDPI::DPI_SYSTEM_AWARE)) {
-        EXPECT_EQ(100u, dpi.GetScale());  // taken at construction, not changed by SetScale
+    if (dpi.SetDPIAwareness(CDPI::DPI_SYSTEM_AWARE))
+    {
+        EXPECT_EQ(100u, dpi.GetScale()); // taken at construction, not changed by SetScale
     }
     EXPECT_GT(CDPI::GetMainMonitorDPI(), 0);
 }

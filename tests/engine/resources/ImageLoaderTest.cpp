@@ -11,13 +11,14 @@ using namespace SkinUI;
 using ResourceTest::PixelAt;
 using ResourceTest::ReadData;
 
-namespace {
+namespace
+{
 
 tagTImageInfo* Decode(const std::vector<BYTE>& data, DWORD mask = 0, int width = 0, int height = 0,
-    DWORD fill = 0, CPaintManagerUI* pManager = nullptr)
+                      DWORD fill = 0, CPaintManagerUI* pManager = nullptr)
 {
-    return CImageLoader::LoadImageFromMemory(data.data(), static_cast<DWORD>(data.size()), mask,
-        width, height, fill, pManager);
+    return CImageLoader::LoadImageFromMemory(data.data(), static_cast<DWORD>(data.size()), mask, width,
+                                             height, fill, pManager);
 }
 
 std::vector<BYTE> Text(const std::string& s)
@@ -28,9 +29,9 @@ std::vector<BYTE> Text(const std::string& s)
 // A red rectangle filling a picture of the given size.
 std::vector<BYTE> RedSvg(const char* width, const char* height)
 {
-    return Text(std::string("<svg xmlns='http://www.w3.org/2000/svg' width='") + width
-        + "' height='" + height + "'><rect x='0' y='0' width='" + width + "' height='" + height
-        + "' fill='#ff0000'/></svg>");
+    return Text(std::string("<svg xmlns='http://www.w3.org/2000/svg' width='") + width + "' height='" +
+                height + "'><rect x='0' y='0' width='" + width + "' height='" + height +
+                "' fill='#ff0000'/></svg>");
 }
 
 struct TImage
@@ -41,7 +42,7 @@ struct TImage
     tagTImageInfo* p;
 };
 
-}  // namespace
+} // namespace
 
 TEST(ImageLoader, PartlyTransparentPngIsPremultipliedAndMarked)
 {
@@ -86,7 +87,8 @@ TEST(ImageLoader, GifFramesKeepTheirDelays)
     CStdPtrArray frames;
     ASSERT_EQ(3, CImageLoader::LoadGifImageFromMemory(data.data(), data.size(), frames));
     const DWORD colours[] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF};
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 3; ++i)
+    {
         tagTImageInfo* pFrame = static_cast<tagTImageInfo*>(frames.GetAt(i));
         EXPECT_EQ(3, pFrame->nX);
         EXPECT_EQ(2, pFrame->nY);
@@ -135,12 +137,12 @@ TEST(ImageLoader, SvgSizesFollowTheRequestTheScaleOrTheFile)
 TEST(ImageLoader, SvgFillColourRepaintsPlainFillsOpaque)
 {
     std::vector<BYTE> svg = Text("<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'>"
-        "<rect x='0' y='0' width='5' height='10' fill='#ff0000'/>"
-        "<rect x='5' y='0' width='5' height='10' fill='none' stroke='none'/></svg>");
+                                 "<rect x='0' y='0' width='5' height='10' fill='#ff0000'/>"
+                                 "<rect x='5' y='0' width='5' height='10' fill='none' stroke='none'/></svg>");
     TImage filled(Decode(svg, 0, 0, 0, 0x400000FF));
     ASSERT_NE(nullptr, filled.p);
-    EXPECT_EQ(0xFF0000FFu, PixelAt(filled.p, 2, 5));  // the fill's alpha is not used
-    EXPECT_EQ(0u, PixelAt(filled.p, 8, 5));           // the unfilled half stays transparent
+    EXPECT_EQ(0xFF0000FFu, PixelAt(filled.p, 2, 5)); // the fill's alpha is not used
+    EXPECT_EQ(0u, PixelAt(filled.p, 8, 5));          // the unfilled half stays transparent
     EXPECT_TRUE(filled->bAlpha);
 }
 
@@ -155,8 +157,12 @@ TEST(ImageLoader, RefusesBrokenAndOversizedImages)
     // A valid PNG header claiming 60000 x 60000 pixels: refused before decoding.
     std::vector<BYTE> png = ReadData(L"opaque.png");
     ASSERT_GT(png.size(), 24u);
-    for (int i = 16; i < 24; i += 4) {
-        png[i] = 0; png[i + 1] = 0; png[i + 2] = 0xEA; png[i + 3] = 0x60;
+    for (int i = 16; i < 24; i += 4)
+    {
+        png[i] = 0;
+        png[i + 1] = 0;
+        png[i + 2] = 0xEA;
+        png[i + 3] = 0x60;
     }
     EXPECT_EQ(nullptr, Decode(png));
     // Truncated in the middle of the pixel data.
@@ -189,6 +195,6 @@ TEST_F(ImageLoading, LoadsByNameFromTheArchiveAndTheFolder)
 
     CByteBuffer bytes;
     EXPECT_EQ(ReadData(L"page_home.png").size(),
-        CImageLoader::LoadImage2Memory(STRINGorID(L"page_home.png"), nullptr, bytes));
+              CImageLoader::LoadImage2Memory(STRINGorID(L"page_home.png"), nullptr, bytes));
     EXPECT_EQ(0u, CImageLoader::LoadImage2Memory(STRINGorID(L"missing.png"), nullptr, bytes));
 }

@@ -12,7 +12,8 @@ using namespace SkinUI;
 using ResourceTest::DataDir;
 using ResourceTest::ReadData;
 
-namespace {
+namespace
+{
 
 class PaintManagerResources : public ResourceTest::CResourceTest
 {
@@ -31,7 +32,7 @@ LOGFONTW FontOf(HFONT hFont)
     return lf;
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(PaintManagerResources, FirstManagerSetsTheSharedDefaults)
 {
@@ -48,7 +49,7 @@ TEST_F(PaintManagerResources, FirstManagerSetsTheSharedDefaults)
     EXPECT_EQ(std::wstring(stock.lfFaceName), pDefault->sFontName.GetData());
     EXPECT_EQ(-stock.lfHeight, pDefault->iSize);
     EXPECT_EQ(-1, pDefault->id);
-    EXPECT_GT(pDefault->tm.tmHeight, 0);  // measured even before the window exists
+    EXPECT_GT(pDefault->tm.tmHeight, 0); // measured even before the window exists
     EXPECT_EQ(DEFAULT_CHARSET, FontOf(pDefault->hFont).lfCharSet);
     // Unknown ids and -1 give the default font.
     EXPECT_EQ(pDefault->hFont.Get(), manager.GetFont(-1));
@@ -84,7 +85,7 @@ TEST_F(PaintManagerResources, ImagesAreCachedUnderTheirKeys)
     EXPECT_NE(pImage, pSized);
     EXPECT_EQ(pSized, manager.GetImage(L"page_home.png-10-0-00000000"));
     EXPECT_EQ(std::wstring(L"a.svg-0-0-FF00FF00"),
-        CPaintManagerUI::MakeImageKey(L"a.svg", 0, 0, 0xFF00FF00).GetData());
+              CPaintManagerUI::MakeImageKey(L"a.svg", 0, 0, 0xFF00FF00).GetData());
     EXPECT_EQ(std::wstring(L"a.svg"), CPaintManagerUI::MakeImageKey(L"a.svg", 0, 0, 0).GetData());
 
     // A resource type needs a number; an unreadable name yields nothing.
@@ -130,7 +131,7 @@ TEST_F(PaintManagerResources, FontsAreFoundReplacedAndRebuiltForDpi)
     EXPECT_EQ(-12, FontOf(hFont).lfHeight);
     EXPECT_EQ(FW_BOLD, FontOf(hFont).lfWeight);
     EXPECT_EQ(hFont, manager.GetFont(L"Arial", 12, true, false, false));
-    EXPECT_EQ(nullptr, manager.GetFont(L"arial", 12, true, false, false));  // case-sensitive
+    EXPECT_EQ(nullptr, manager.GetFont(L"arial", 12, true, false, false)); // case-sensitive
     EXPECT_EQ(nullptr, manager.GetFont(L"Arial", 12, false, false, false));
     EXPECT_EQ(1, manager.GetFontIndex(hFont));
     EXPECT_EQ(pInfo, manager.GetFontInfo(hFont));
@@ -176,7 +177,7 @@ TEST_F(PaintManagerResources, DpiChangeDropsImagesAndDescriptions)
 
     manager.ResetDPIAssets();
     EXPECT_EQ(nullptr, manager.GetImage(L"page_home.png"));
-    ASSERT_NE(nullptr, manager.GetImageEx(L"page_home.png"));  // decoded again on next use
+    ASSERT_NE(nullptr, manager.GetImageEx(L"page_home.png")); // decoded again on next use
 }
 
 TEST_F(PaintManagerResources, StylesAndAttributeListsLookInTheWindowFirst)
@@ -213,7 +214,7 @@ TEST_F(PaintManagerResources, InstanceAndResourceModule)
     EXPECT_EQ(::GetModuleHandleW(nullptr), CPaintManagerUI::GetResourceDll());
     CPaintManagerUI::SetResourceDll(reinterpret_cast<HINSTANCE>(::GetModuleHandleW(L"kernel32.dll")));
     EXPECT_EQ(reinterpret_cast<HINSTANCE>(::GetModuleHandleW(L"kernel32.dll")),
-        CPaintManagerUI::GetResourceDll());
+              CPaintManagerUI::GetResourceDll());
     CPaintManagerUI::SetResourceDll(nullptr);
     CPaintManagerUI::SetInstance(nullptr);
     CPaintManagerUI::SetResourceType(4);

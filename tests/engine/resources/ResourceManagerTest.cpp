@@ -11,7 +11,8 @@
 using namespace SkinUI;
 using ResourceTest::ReadData;
 
-namespace {
+namespace
+{
 
 class ResourceManager : public ResourceTest::CResourceTest
 {
@@ -33,7 +34,7 @@ std::wstring Str(const wchar_t* p)
     return p != nullptr ? std::wstring(p) : std::wstring(L"<null>");
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(ResourceManager, IndexFromTheArchiveKeepsTheFirstPath)
 {
@@ -87,7 +88,7 @@ TEST_F(ResourceManager, TextsComeFromTheMapTheQueryOrTheId)
     pManager->SetTextQueryInterface(&query);
     EXPECT_EQ(L"answer", Str(pManager->GetText(L"asked")));
     EXPECT_EQ(L"answer", Str(pManager->GetText(L"asked")));
-    EXPECT_EQ(1, query.m_nCalls);  // the answer is kept
+    EXPECT_EQ(1, query.m_nCalls); // the answer is kept
     EXPECT_EQ(L"unknown", Str(pManager->GetText(L"unknown")));
     EXPECT_EQ(L"Hi", Str(pManager->GetText(L"hello")));
     pManager->SetTextQueryInterface(nullptr);

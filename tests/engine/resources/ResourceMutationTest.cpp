@@ -12,7 +12,8 @@
 using namespace SkinUI;
 using ResourceTest::ReadData;
 
-namespace {
+namespace
+{
 
 class CMutator
 {
@@ -29,21 +30,33 @@ public:
     {
         std::vector<BYTE> data = source;
         int edits = 1 + static_cast<int>(Below(6));
-        for (int i = 0; i < edits && !data.empty(); ++i) {
+        for (int i = 0; i < edits && !data.empty(); ++i)
+        {
             size_t at = Below(static_cast<unsigned int>(data.size()));
-            switch (Below(6)) {
-            case 0: data[at] ^= static_cast<BYTE>(1u << Below(8)); break;
-            case 1: data[at] = static_cast<BYTE>(Next()); break;
-            case 2: data[at] = Below(2) ? 0x00 : 0xFF; break;
-            case 3: data.resize(at); break;
-            case 4: {  // a 32-bit field set to an extreme value
+            switch (Below(6))
+            {
+            case 0:
+                data[at] ^= static_cast<BYTE>(1u << Below(8));
+                break;
+            case 1:
+                data[at] = static_cast<BYTE>(Next());
+                break;
+            case 2:
+                data[at] = Below(2) ? 0x00 : 0xFF;
+                break;
+            case 3:
+                data.resize(at);
+                break;
+            case 4:
+            { // a 32-bit field set to an extreme value
                 static const DWORD values[] = {0, 0xFFFFFFFF, 0x7FFFFFFF, 0x80000000, 0xFFFF};
                 DWORD v = values[Below(5)];
                 for (int b = 0; b < 4 && at + b < data.size(); ++b)
                     data[at + b] = static_cast<BYTE>(v >> (8 * b));
                 break;
             }
-            default: {  // a run copied from elsewhere
+            default:
+            { // a run copied from elsewhere
                 size_t from = Below(static_cast<unsigned int>(data.size()));
                 size_t len = Below(64);
                 for (size_t k = 0; k < len && at + k < data.size() && from + k < data.size(); ++k)
@@ -62,16 +75,19 @@ private:
 // Returns the number of members unpacked successfully.
 int ExerciseArchive(const std::vector<BYTE>& data, const char* password)
 {
-    std::unique_ptr<CZipArchive> zip(CZipArchive::OpenMemory(data.data(),
-        static_cast<DWORD>(data.size()), password));
-    if (!zip) return 0;
+    std::unique_ptr<CZipArchive> zip(
+        CZipArchive::OpenMemory(data.data(), static_cast<DWORD>(data.size()), password));
+    if (!zip)
+        return 0;
     int nUnpacked = 0;
-    static const wchar_t* names[] = {L"page_home.png", L"img/Opaque.png", L"stored.txt",
-        L"deflated.txt", L"res.xml", L"secret.txt", L"plain.txt", L"empty.txt"};
+    static const wchar_t* names[] = {L"page_home.png", L"img/Opaque.png", L"stored.txt", L"deflated.txt",
+                                     L"res.xml",       L"secret.txt",     L"plain.txt",  L"empty.txt"};
     std::vector<BYTE> buffer;
-    for (const wchar_t* name : names) {
+    for (const wchar_t* name : names)
+    {
         tagTZipEntry entry = {};
-        if (zip->FindItem(name, &entry) != CZipArchive::ZR_OK) continue;
+        if (zip->FindItem(name, &entry) != CZipArchive::ZR_OK)
+            continue;
         // Honour the declared size only within a sane bound, as the resource reader does.
         DWORD size = entry.dwUncompressedSize <= (1u << 20) ? entry.dwUncompressedSize : 512;
         buffer.assign(size + 1, 0);
@@ -87,9 +103,10 @@ int ExerciseArchive(const std::vector<BYTE>& data, const char* password)
 
 void ExerciseImage(const std::vector<BYTE>& data, int width, int height, DWORD fill)
 {
-    tagTImageInfo* pImage = CImageLoader::LoadImageFromMemory(data.data(),
-        static_cast<DWORD>(data.size()), 0xFF000000, width, height, fill, nullptr);
-    if (pImage != nullptr) {
+    tagTImageInfo* pImage = CImageLoader::LoadImageFromMemory(data.data(), static_cast<DWORD>(data.size()),
+                                                              0xFF000000, width, height, fill, nullptr);
+    if (pImage != nullptr)
+    {
         EXPECT_GT(pImage->nX, 0);
         EXPECT_LE(pImage->nX, CImageLoader::MAX_IMAGE_DIMENSION);
         CImageLoader::FreeImage(pImage);
@@ -101,7 +118,7 @@ std::vector<BYTE> Text(const char* s)
     return std::vector<BYTE>(s, s + strlen(s));
 }
 
-}  // namespace
+} // namespace
 
 TEST(ResourceMutation, MutatedArchivesAreReadOrRefused)
 {
@@ -111,8 +128,10 @@ TEST(ResourceMutation, MutatedArchivesAreReadOrRefused)
     ASSERT_FALSE(skin.empty());
     ASSERT_FALSE(encrypted.empty());
     int nUnpacked = 0;
-    for (int i = 0; i < 2000; ++i) nUnpacked += ExerciseArchive(mutator.Mutate(skin), nullptr);
-    for (int i = 0; i < 500; ++i) nUnpacked += ExerciseArchive(mutator.Mutate(encrypted), "s3cret");
+    for (int i = 0; i < 2000; ++i)
+        nUnpacked += ExerciseArchive(mutator.Mutate(skin), nullptr);
+    for (int i = 0; i < 500; ++i)
+        nUnpacked += ExerciseArchive(mutator.Mutate(encrypted), "s3cret");
     // Most mutations leave some members intact: the unpack paths were really exercised.
     EXPECT_GT(nUnpacked, 1000);
 }
@@ -124,8 +143,10 @@ TEST(ResourceMutation, MutatedImagesAreDecodedOrRefused)
     std::vector<BYTE> gif = ReadData(L"frames.gif");
     ASSERT_FALSE(png.empty());
     ASSERT_FALSE(gif.empty());
-    for (int i = 0; i < 1500; ++i) ExerciseImage(mutator.Mutate(png), 0, 0, 0);
-    for (int i = 0; i < 500; ++i) {
+    for (int i = 0; i < 1500; ++i)
+        ExerciseImage(mutator.Mutate(png), 0, 0, 0);
+    for (int i = 0; i < 500; ++i)
+    {
         std::vector<BYTE> data = mutator.Mutate(gif);
         ExerciseImage(data, 0, 0, 0);
         CStdPtrArray frames;
@@ -139,14 +160,15 @@ TEST(ResourceMutation, MutatedImagesAreDecodedOrRefused)
 TEST(ResourceMutation, MutatedSvgsAreRasterisedOrRefused)
 {
     CMutator mutator(0x5EED0003u);
-    std::vector<BYTE> svg = Text(
-        "<svg xmlns='http://www.w3.org/2000/svg' width='24' height='16' viewBox='0 0 24 16'>"
-        "<g transform='translate(1,1) scale(0.9)'><path d='M2 2 L22 2 Q23 8 22 14 C12 18 6 10 2 14 Z'"
-        " fill='#3366ff' stroke='#000' stroke-width='1.5'/><circle cx='12' cy='8' r='4'"
-        " fill='url(#g)'/></g><defs><linearGradient id='g'><stop offset='0' stop-color='#fff'/>"
-        "<stop offset='1' stop-color='#f00' stop-opacity='0.5'/></linearGradient></defs>"
-        "<rect x='3' y='3' width='5' height='5' rx='1' fill='red' opacity='0.7'/></svg>");
-    for (int i = 0; i < 1500; ++i) {
+    std::vector<BYTE> svg =
+        Text("<svg xmlns='http://www.w3.org/2000/svg' width='24' height='16' viewBox='0 0 24 16'>"
+             "<g transform='translate(1,1) scale(0.9)'><path d='M2 2 L22 2 Q23 8 22 14 C12 18 6 10 2 14 Z'"
+             " fill='#3366ff' stroke='#000' stroke-width='1.5'/><circle cx='12' cy='8' r='4'"
+             " fill='url(#g)'/></g><defs><linearGradient id='g'><stop offset='0' stop-color='#fff'/>"
+             "<stop offset='1' stop-color='#f00' stop-opacity='0.5'/></linearGradient></defs>"
+             "<rect x='3' y='3' width='5' height='5' rx='1' fill='red' opacity='0.7'/></svg>");
+    for (int i = 0; i < 1500; ++i)
+    {
         int width = static_cast<int>(mutator.Below(3)) * 20;
         ExerciseImage(mutator.Mutate(svg), width, width, mutator.Below(2) ? 0xFF00FF00 : 0);
     }

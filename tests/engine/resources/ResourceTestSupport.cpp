@@ -3,14 +3,16 @@
 #include "TestFiles.h"
 #include "engine/manager/CPaintManagerUI.h"
 
-namespace ResourceTest {
+namespace ResourceTest
+{
 
 std::wstring DataDir()
 {
     wchar_t szPath[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, szPath, MAX_PATH);
     wchar_t* pSlash = wcsrchr(szPath, L'\\');
-    if (pSlash != nullptr) pSlash[1] = L'\0';
+    if (pSlash != nullptr)
+        pSlash[1] = L'\0';
     return std::wstring(szPath) + L"resource_data\\";
 }
 
@@ -29,8 +31,8 @@ DWORD PixelAt(const SkinUI::tagTImageInfo* pImage, int x, int y)
     DIBSECTION ds = {};
     if (pImage == nullptr || ::GetObjectW(pImage->hBitmap.Get(), sizeof(ds), &ds) != sizeof(ds))
         return 0xDEADBEEF;
-    const DWORD* pRow = reinterpret_cast<const DWORD*>(
-        static_cast<const BYTE*>(ds.dsBm.bmBits) + static_cast<size_t>(y) * ds.dsBm.bmWidthBytes);
+    const DWORD* pRow = reinterpret_cast<const DWORD*>(static_cast<const BYTE*>(ds.dsBm.bmBits) +
+                                                       static_cast<size_t>(y) * ds.dsBm.bmWidthBytes);
     return pRow[x];
 }
 
@@ -46,4 +48,4 @@ void CResourceTest::TearDown()
     SkinUI::CPaintManagerUI::SetResourcePath(L"");
 }
 
-}  // namespace ResourceTest
+} // namespace ResourceTest

@@ -10,7 +10,8 @@
 
 #include "engine/resources/tagTImageInfo.h"
 
-namespace ResourceTest {
+namespace ResourceTest
+{
 
 // Folder of the generated test data, ending in '\'.
 std::wstring DataDir();
@@ -27,4 +28,4 @@ protected:
     void TearDown() override;
 };
 
-}  // namespace ResourceTest
+} // namespace ResourceTest

@@ -14,7 +14,8 @@ using ResourceTest::DataDir;
 using ResourceTest::DataPath;
 using ResourceTest::ReadData;
 
-namespace {
+namespace
+{
 
 struct TUnzipped
 {
@@ -27,7 +28,8 @@ TUnzipped Unzip(CZipArchive& zip, const wchar_t* name, DWORD bufferSize = 0)
     TUnzipped result;
     tagTZipEntry entry = {};
     result.status = zip.FindItem(name, &entry);
-    if (result.status != CZipArchive::ZR_OK) return result;
+    if (result.status != CZipArchive::ZR_OK)
+        return result;
     DWORD size = bufferSize != 0 ? bufferSize : entry.dwUncompressedSize;
     std::string buffer(size, '\0');
     result.status = zip.UnzipItem(entry.index, &buffer[0], size);
@@ -38,7 +40,8 @@ TUnzipped Unzip(CZipArchive& zip, const wchar_t* name, DWORD bufferSize = 0)
 std::string Repeat(const char* text, int times)
 {
     std::string s;
-    for (int i = 0; i < times; ++i) s += text;
+    for (int i = 0; i < times; ++i)
+        s += text;
     return s;
 }
 
@@ -47,7 +50,7 @@ std::string AsText(const CByteBuffer& buffer)
     return std::string(reinterpret_cast<const char*>(buffer.GetData()), buffer.GetSize());
 }
 
-}  // namespace
+} // namespace
 
 TEST(ZipArchive, UnpacksStoredAndDeflatedMembers)
 {
@@ -131,19 +134,22 @@ TEST(ZipArchive, TraditionalEncryption)
 
 TEST(ZipArchive, HostileArchivesFailCleanly)
 {
-    for (const wchar_t* name : {L"truncated_eocd.zip", L"bad_cd_offset.zip"}) {
+    for (const wchar_t* name : {L"truncated_eocd.zip", L"bad_cd_offset.zip"})
+    {
         std::vector<BYTE> data = ReadData(name);
         ASSERT_FALSE(data.empty()) << name;
         std::unique_ptr<CZipArchive> zip(CZipArchive::OpenMemory(data.data(), data.size(), nullptr));
         EXPECT_FALSE(zip) << name;
     }
     // Archives that open but whose members cannot be trusted: every unpack fails.
-    for (const wchar_t* name : {L"bad_local_offset.zip", L"size_smaller.zip", L"size_larger.zip",
-             L"csize_huge.zip"}) {
+    for (const wchar_t* name :
+         {L"bad_local_offset.zip", L"size_smaller.zip", L"size_larger.zip", L"csize_huge.zip"})
+    {
         std::vector<BYTE> data = ReadData(name);
         std::unique_ptr<CZipArchive> zip(CZipArchive::OpenMemory(data.data(), data.size(), nullptr));
         ASSERT_TRUE(zip) << name;
-        for (const wchar_t* member : {L"page_home.png", L"stored.txt", L"deflated.txt"}) {
+        for (const wchar_t* member : {L"page_home.png", L"stored.txt", L"deflated.txt"})
+        {
             TUnzipped result = Unzip(*zip, member);
             EXPECT_FALSE(CZipArchive::IsUnzipSuccess(result.status)) << name << " " << member;
         }
@@ -206,13 +212,12 @@ TEST_F(ResourceReader, MemoryArchiveBackslashNamesAndFirstArchiveWins)
     EXPECT_EQ(CResourceReader::READ_OK, CResourceReader::ReadSkinResource(L"stored.txt", out));
     EXPECT_EQ("stored member", AsText(out));
     EXPECT_EQ(CResourceReader::READ_NOT_IN_ARCHIVE,
-        CResourceReader::ReadSkinResource(L"only_second.txt", out));
+              CResourceReader::ReadSkinResource(L"only_second.txt", out));
     EXPECT_EQ(CResourceReader::READ_EMPTY, CResourceReader::ReadSkinResource(L"empty.txt", out));
 
     // Images and fonts fall back to the name as a path; skin files do not.
     std::wstring plain = DataPath(L"plain_file.txt");
-    EXPECT_EQ(CResourceReader::READ_NOT_IN_ARCHIVE,
-        CResourceReader::ReadSkinResource(plain.c_str(), out));
+    EXPECT_EQ(CResourceReader::READ_NOT_IN_ARCHIVE, CResourceReader::ReadSkinResource(plain.c_str(), out));
     EXPECT_EQ(CResourceReader::READ_OK, CResourceReader::ReadImageOrFont(plain.c_str(), out));
     EXPECT_EQ("plain file", AsText(out));
 }
@@ -248,11 +253,11 @@ TEST_F(ResourceReader, SkinFileLimitRefusesLargeMembersBeforeAllocating)
     CPaintManagerUI::SetResourcePath(DataDir().c_str());
     CPaintManagerUI::SetResourceZip(L"big.zip", true, nullptr);
     CByteBuffer out;
-    EXPECT_EQ(CResourceReader::READ_TOO_LARGE, CResourceReader::ReadSkinResource(L"big.xml", out,
-        CResourceReader::MAX_SKIN_FILE_SIZE));
+    EXPECT_EQ(CResourceReader::READ_TOO_LARGE,
+              CResourceReader::ReadSkinResource(L"big.xml", out, CResourceReader::MAX_SKIN_FILE_SIZE));
     EXPECT_EQ(0u, out.GetSize());
-    EXPECT_EQ(CResourceReader::READ_OK, CResourceReader::ReadSkinResource(L"small.xml", out,
-        CResourceReader::MAX_SKIN_FILE_SIZE));
+    EXPECT_EQ(CResourceReader::READ_OK,
+              CResourceReader::ReadSkinResource(L"small.xml", out, CResourceReader::MAX_SKIN_FILE_SIZE));
     // The same member within a larger limit.
     EXPECT_EQ(CResourceReader::READ_OK, CResourceReader::ReadSkinResource(L"big.xml", out));
     EXPECT_EQ(5u * 1024 * 1024, out.GetSize());
@@ -273,6 +278,5 @@ TEST_F(ResourceReader, PlainFilesUnderTheResourceFolder)
     EXPECT_EQ(CResourceReader::READ_OK, CResourceReader::ReadSkinResource(L"plain_file.txt", out));
     EXPECT_EQ("plain file", AsText(out));
     EXPECT_EQ(CResourceReader::READ_OPEN_FAILED, CResourceReader::ReadSkinResource(L"nothing", out));
-    EXPECT_EQ(CResourceReader::READ_TOO_LARGE,
-        CResourceReader::ReadSkinResource(L"plain_file.txt", out, 4));
+    EXPECT_EQ(CResourceReader::READ_TOO_LARGE, CResourceReader::ReadSkinResource(L"plain_file.txt", out, 4));
 }

@@ -14,65 +14,72 @@
 #include <cstdio>
 #include <vector>
 
-namespace {
+namespace
+{
 
-double NowMs() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
+double NowMs()
+{
+    LARGE_INTEGER f, t;
+    QueryPerformanceFrequency(&f);
+    QueryPerformanceCounter(&t);
+    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
 }
 
-void Report(const char* what, std::vector<double> ms, bool builtIn) {
-  std::sort(ms.begin(), ms.end());
-  double sum = 0;
-  for (double v : ms) sum += v;
-  printf("%-34s runs=%2u  min=%8.1f ms  median=%8.1f ms  mean=%8.1f ms  max=%8.1f ms  %s\n",
-         what, static_cast<unsigned>(ms.size()), ms.front(), ms[ms.size() / 2],
-         sum / ms.size(), ms.back(), builtIn ? "(built-in addresses)" : "(service addresses)");
+void Report(const char* what, std::vector<double> ms, bool builtIn)
+{
+    std::sort(ms.begin(), ms.end());
+    double sum = 0;
+    for (double v : ms)
+        sum += v;
+    printf("%-34s runs=%2u  min=%8.1f ms  median=%8.1f ms  mean=%8.1f ms  max=%8.1f ms  %s\n", what,
+           static_cast<unsigned>(ms.size()), ms.front(), ms[ms.size() / 2], sum / ms.size(), ms.back(),
+           builtIn ? "(built-in addresses)" : "(service addresses)");
 }
 
-std::vector<double> Time(const std::string& host, int runs, bool* builtIn) {
-  std::vector<double> ms;
-  wchar_t online[kAddressCapacity], offline[kAddressCapacity];
-  for (int i = 0; i < runs; ++i) {
+std::vector<double> Time(const std::string& host, int runs, bool* builtIn)
+{
+    std::vector<double> ms;
+    wchar_t online[kAddressCapacity], offline[kAddressCapacity];
+    for (int i = 0; i < runs; ++i)
+    {
+        const double t0 = NowMs();
+        QueryDownloadAddresses(host.c_str(), "dl.bench", online, offline);
+        ms.push_back(NowMs() - t0);
+    }
+    *builtIn = wcsstr(online, L"dl.bench") != nullptr;
+    return ms;
+}
+
+} // namespace
+
+int main()
+{
+    bool builtIn = false;
+    CStandInSession healthy;
+    healthy.Script("/tolvane/getDownUrl",
+                   R"({"body":"{\"state\":0,\"data\":{\"onlineUrl\":\"https://a/on.exe\",)"
+                   R"(\"offlineUrl\":\"https://a/off.exe\"}}"})");
+    // The first query of a process also pays for the TLS provider's set-up.
+    Report("healthy service, first in process", Time(healthy.HttpsHost(), 1, &builtIn), builtIn);
+    std::vector<double> ms = Time(healthy.HttpsHost(), 30, &builtIn);
+    Report("healthy service (HTTPS, JSON)", ms, builtIn);
+
+    CStandInSession silent;
+    silent.Script("/tolvane/getDownUrl", R"({"silent":true})");
+    ms = Time(silent.HttpsHost(), 3, &builtIn);
+    Report("silent service (accepts, no reply)", ms, builtIn);
+
+    CStandInSession gone;
+    const std::string goneHost = gone.HttpsHost();
+    gone.Close();
+    ms = Time(goneHost, 10, &builtIn);
+    Report("nothing listening (refused)", ms, builtIn);
+
+    // For comparison: the closing window's abort report when both services are silent.
+    silent.Script("/ipJson.jsp", R"({"silent":true})");
+    silent.Script("/client/userOperating", R"({"silent":true})");
     const double t0 = NowMs();
-    QueryDownloadAddresses(host.c_str(), "dl.bench", online, offline);
-    ms.push_back(NowMs() - t0);
-  }
-  *builtIn = wcsstr(online, L"dl.bench") != nullptr;
-  return ms;
-}
-
-}  // namespace
-
-int main() {
-  bool builtIn = false;
-  CStandInSession healthy;
-  healthy.Script("/tolvane/getDownUrl",
-                 R"({"body":"{\"state\":0,\"data\":{\"onlineUrl\":\"https://a/on.exe\",)"
-                 R"(\"offlineUrl\":\"https://a/off.exe\"}}"})");
-  // The first query of a process also pays for the TLS provider's set-up.
-  Report("healthy service, first in process", Time(healthy.HttpsHost(), 1, &builtIn), builtIn);
-  std::vector<double> ms = Time(healthy.HttpsHost(), 30, &builtIn);
-  Report("healthy service (HTTPS, JSON)", ms, builtIn);
-
-  CStandInSession silent;
-  silent.Script("/tolvane/getDownUrl", R"({"silent":true})");
-  ms = Time(silent.HttpsHost(), 3, &builtIn);
-  Report("silent service (accepts, no reply)", ms, builtIn);
-
-  CStandInSession gone;
-  const std::string goneHost = gone.HttpsHost();
-  gone.Close();
-  ms = Time(goneHost, 10, &builtIn);
-  Report("nothing listening (refused)", ms, builtIn);
-
-  // For comparison: the closing window's abort report when both services are silent.
-  silent.Script("/ipJson.jsp", R"({"silent":true})");
-  silent.Script("/client/userOperating", R"({"silent":true})");
-  const double t0 = NowMs();
-  SendUsageReportTo(silent.HttpHost().c_str(), silent.HttpsHost().c_str(), [] { return 1; });
-  printf("%-34s %8.1f ms\n", "closing report, both silent", NowMs() - t0);
-  return 0;
+    SendUsageReportTo(silent.HttpHost().c_str(), silent.HttpsHost().c_str(), [] { return 1; });
+    printf("%-34s %8.1f ms\n", "closing report, both silent", NowMs() - t0);
+    return 0;
 }

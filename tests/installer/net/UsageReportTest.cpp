@@ -8,127 +8,139 @@
 #include <string>
 #include <thread>
 
-namespace {
+namespace
+{
 
 // One report against a session whose lookup answers lookupReply; returns the report request.
-tagTRecordedRequest ReportWith(CStandInSession& s, const std::string& lookupReply,
-                               int32_t state) {
-  s.Reset();
-  s.Script("/ipJson.jsp", lookupReply);
-  s.Script("/client/userOperating", R"({"body":"ok"})");
-  SendUsageReportTo(s.HttpHost().c_str(), s.HttpsHost().c_str(), [state] { return state; });
-  const auto got = s.Requests();
-  for (const auto& r : got)
-    if (r.target == "/client/userOperating") return r;
-  ADD_FAILURE() << "no report arrived";
-  return tagTRecordedRequest();
+tagTRecordedRequest ReportWith(CStandInSession& s, const std::string& lookupReply, int32_t state)
+{
+    s.Reset();
+    s.Script("/ipJson.jsp", lookupReply);
+    s.Script("/client/userOperating", R"({"body":"ok"})");
+    SendUsageReportTo(s.HttpHost().c_str(), s.HttpsHost().c_str(), [state] { return state; });
+    const auto got = s.Requests();
+    for (const auto& r : got)
+        if (r.target == "/client/userOperating")
+            return r;
+    ADD_FAILURE() << "no report arrived";
+    return tagTRecordedRequest();
 }
 
 const char kLookup[] = R"({"body":"{\"ip\":\"203.0.113.5\",\"pro\":\"x\"}"})";
 
-}  // namespace
+} // namespace
 
-TEST(UsageReport, IpTextIsTheRawValueOrTheFallback) {
-  EXPECT_EQ("\"203.0.113.5\"", ExtractIpText(R"({"ip":"203.0.113.5","pro":"x"})"));
-  EXPECT_EQ("\"203.0.113.5\"", ExtractIpText(R"({"a":1,"ip":"203.0.113.5","pro":"x"})"));
-  EXPECT_EQ(" \"203.0.113.5\" ", ExtractIpText(R"({"ip": "203.0.113.5" ,"pro":"x"})"));
-  EXPECT_EQ(13u, std::string(kFallbackIpText).size());
-  EXPECT_EQ("\"192.168.2.1\"", std::string(kFallbackIpText));
-  // Shapes that would break the report body.
-  EXPECT_EQ(kFallbackIpText, ExtractIpText(R"({"ip":"203.0.113.5"})"));  // last member
-  EXPECT_EQ(kFallbackIpText, ExtractIpText(R"({"addr":"203.0.113.5","x":1})"));
-  EXPECT_EQ(kFallbackIpText, ExtractIpText(R"({"ip" : "203.0.113.5","x":1})"));
-  EXPECT_EQ(kFallbackIpText, ExtractIpText(R"({"ip":12345,"x":1})"));
-  EXPECT_EQ(kFallbackIpText, ExtractIpText(R"({"ip":{"v":"a","w":"b"}})"));
-  EXPECT_EQ(kFallbackIpText, ExtractIpText(R"({"ip":"a\"b","x":1})"));
-  EXPECT_EQ("\"\"", ExtractIpText(R"({"ip":"","x":1})"));  // empty, but valid JSON
-  EXPECT_EQ(kFallbackIpText, ExtractIpText("{\"ip\":\"1.2\n3\",\"x\":1}"));
-  EXPECT_EQ(kFallbackIpText, ExtractIpText("{\"ip\":\"\xE4\xB8\xAD\",\"x\":1}"));
-  EXPECT_EQ(kFallbackIpText, ExtractIpText(""));
+TEST(UsageReport, IpTextIsTheRawValueOrTheFallback)
+{
+    EXPECT_EQ("\"203.0.113.5\"", ExtractIpText(R"({"ip":"203.0.113.5","pro":"x"})"));
+    EXPECT_EQ("\"203.0.113.5\"", ExtractIpText(R"({"a":1,"ip":"203.0.113.5","pro":"x"})"));
+    EXPECT_EQ(" \"203.0.113.5\" ", ExtractIpText(R"({"ip": "203.0.113.5" ,"pro":"x"})"));
+    EXPECT_EQ(13u, std::string(kFallbackIpText).size());
+    EXPECT_EQ("\"192.168.2.1\"", std::string(kFallbackIpText));
+    // Shapes that would break the report body.
+    EXPECT_EQ(kFallbackIpText, ExtractIpText(R"({"ip":"203.0.113.5"})")); // last member
+    EXPECT_EQ(kFallbackIpText, ExtractIpText(R"({"addr":"203.0.113.5","x":1})"));
+    EXPECT_EQ(kFallbackIpText, ExtractIpText(R"({"ip" : "203.0.113.5","x":1})"));
+    EXPECT_EQ(kFallbackIpText, ExtractIpText(R"({"ip":12345,"x":1})"));
+    EXPECT_EQ(kFallbackIpText, ExtractIpText(R"({"ip":{"v":"a","w":"b"}})"));
+    EXPECT_EQ(kFallbackIpText, ExtractIpText(R"({"ip":"a\"b","x":1})"));
+    EXPECT_EQ("\"\"", ExtractIpText(R"({"ip":"","x":1})")); // empty, but valid JSON
+    EXPECT_EQ(kFallbackIpText, ExtractIpText("{\"ip\":\"1.2\n3\",\"x\":1}"));
+    EXPECT_EQ(kFallbackIpText, ExtractIpText("{\"ip\":\"\xE4\xB8\xAD\",\"x\":1}"));
+    EXPECT_EQ(kFallbackIpText, ExtractIpText(""));
 }
 
-TEST(UsageReport, BodyNamesTheEventOfEachState) {
-  CStandInSession s;
-  const struct {
-    int32_t state;
-    const char* event;
-  } cases[] = {{InstallStarted, "INSTALL_START"},
-               {InstallUserAbort, "INSTALL_USERABORT"},
-               {InstallDownloadFailed, "INSTALL_DOWNLOADFAIL"},
-               {InstallDownloaded, "INSTALL_DOWNLOADSUC"},
-               {InstallDone, "INSTALL"},
-               {7, "INSTALL"},
-               {-1, "INSTALL"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.state);
-    const tagTRecordedRequest r = ReportWith(s, kLookup, c.state);
-    EXPECT_EQ("https", r.scheme);
-    EXPECT_EQ("POST /client/userOperating HTTP/1.1", r.requestLine);
-    std::string type;
-    EXPECT_TRUE(r.Header("Content-Type", &type));
-    EXPECT_EQ("application/json", type);
-    EXPECT_EQ(std::string(R"({"softType":"DOCWARP","operateType":")") + c.event +
-                  R"(","ip":"203.0.113.5"})",
-              r.body);
-  }
-  // The lookup itself: plain HTTP, GET with the empty form body.
-  const auto got = s.Requests();
-  ASSERT_EQ(2u, got.size());
-  EXPECT_EQ("http", got[0].scheme);
-  EXPECT_EQ("GET /ipJson.jsp?json=true HTTP/1.1", got[0].requestLine);
+TEST(UsageReport, BodyNamesTheEventOfEachState)
+{
+    CStandInSession s;
+    const struct
+    {
+        int32_t state;
+        const char* event;
+    } cases[] = {{InstallStarted, "INSTALL_START"},
+                 {InstallUserAbort, "INSTALL_USERABORT"},
+                 {InstallDownloadFailed, "INSTALL_DOWNLOADFAIL"},
+                 {InstallDownloaded, "INSTALL_DOWNLOADSUC"},
+                 {InstallDone, "INSTALL"},
+                 {7, "INSTALL"},
+                 {-1, "INSTALL"}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.state);
+        const tagTRecordedRequest r = ReportWith(s, kLookup, c.state);
+        EXPECT_EQ("https", r.scheme);
+        EXPECT_EQ("POST /client/userOperating HTTP/1.1", r.requestLine);
+        std::string type;
+        EXPECT_TRUE(r.Header("Content-Type", &type));
+        EXPECT_EQ("application/json", type);
+        EXPECT_EQ(std::string(R"({"softType":"DOCWARP","operateType":")") + c.event +
+                      R"(","ip":"203.0.113.5"})",
+                  r.body);
+    }
+    // The lookup itself: plain HTTP, GET with the empty form body.
+    const auto got = s.Requests();
+    ASSERT_EQ(2u, got.size());
+    EXPECT_EQ("http", got[0].scheme);
+    EXPECT_EQ("GET /ipJson.jsp?json=true HTTP/1.1", got[0].requestLine);
 }
 
-TEST(UsageReport, FailedOrOddLookupSendsTheFallbackIp) {
-  CStandInSession s;
-  const std::string fallbackBody =
-      R"({"softType":"DOCWARP","operateType":"INSTALL_DOWNLOADFAIL","ip":"192.168.2.1"})";
-  EXPECT_EQ(fallbackBody,
-            ReportWith(s, R"({"body":"{\"ip\":\"203.0.113.5\"}"})", InstallDownloadFailed).body);
-  EXPECT_EQ(fallbackBody, ReportWith(s, R"({"body":"<html>no</html>"})", 2).body);
-  EXPECT_EQ(fallbackBody, ReportWith(s, R"({"silent":true})", 2).body);
-  EXPECT_EQ(fallbackBody, ReportWith(s, R"({"body":"{\"ip\":\"1.2.3.4\",",)"
-                                        R"("reset_after":3})", 2).body);
+TEST(UsageReport, FailedOrOddLookupSendsTheFallbackIp)
+{
+    CStandInSession s;
+    const std::string fallbackBody =
+        R"({"softType":"DOCWARP","operateType":"INSTALL_DOWNLOADFAIL","ip":"192.168.2.1"})";
+    EXPECT_EQ(fallbackBody,
+              ReportWith(s, R"({"body":"{\"ip\":\"203.0.113.5\"}"})", InstallDownloadFailed).body);
+    EXPECT_EQ(fallbackBody, ReportWith(s, R"({"body":"<html>no</html>"})", 2).body);
+    EXPECT_EQ(fallbackBody, ReportWith(s, R"({"silent":true})", 2).body);
+    EXPECT_EQ(fallbackBody, ReportWith(s,
+                                       R"({"body":"{\"ip\":\"1.2.3.4\",",)"
+                                       R"("reset_after":3})",
+                                       2)
+                                .body);
 
-  // No lookup service at all: the report still goes out with the fallback.
-  CStandInSession dead;
-  const std::string deadHost = dead.HttpHost();
-  dead.Close();
-  s.Reset();
-  SendUsageReportTo(deadHost.c_str(), s.HttpsHost().c_str(), [] { return 2; });
-  const auto got = s.Requests();
-  ASSERT_EQ(1u, got.size());
-  EXPECT_EQ(fallbackBody, got[0].body);
+    // No lookup service at all: the report still goes out with the fallback.
+    CStandInSession dead;
+    const std::string deadHost = dead.HttpHost();
+    dead.Close();
+    s.Reset();
+    SendUsageReportTo(deadHost.c_str(), s.HttpsHost().c_str(), [] { return 2; });
+    const auto got = s.Requests();
+    ASSERT_EQ(1u, got.size());
+    EXPECT_EQ(fallbackBody, got[0].body);
 }
 
-TEST(UsageReport, StateIsReadAfterTheLookup) {
-  CStandInSession s;
-  s.Script("/ipJson.jsp", R"({"delay_ms":1000,"body":"{\"ip\":\"203.0.113.5\",\"x\":1}"})");
-  s.Script("/client/userOperating", R"({"body":"ok"})");
-  std::atomic<int32_t> state{InstallStarted};
-  std::thread report([&] {
-    SendUsageReportTo(s.HttpHost().c_str(), s.HttpsHost().c_str(),
-                      [&state] { return state.load(); });
-  });
-  // Once the lookup has arrived (and is being held), the run fails quickly.
-  s.WaitForRequests(1);
-  state = InstallDownloadFailed;
-  report.join();
-  const auto got = s.Requests();
-  ASSERT_EQ(2u, got.size());
-  EXPECT_EQ(R"({"softType":"DOCWARP","operateType":"INSTALL_DOWNLOADFAIL","ip":"203.0.113.5"})",
-            got[1].body);
+TEST(UsageReport, StateIsReadAfterTheLookup)
+{
+    CStandInSession s;
+    s.Script("/ipJson.jsp", R"({"delay_ms":1000,"body":"{\"ip\":\"203.0.113.5\",\"x\":1}"})");
+    s.Script("/client/userOperating", R"({"body":"ok"})");
+    std::atomic<int32_t> state{InstallStarted};
+    std::thread report(
+        [&] {
+            SendUsageReportTo(s.HttpHost().c_str(), s.HttpsHost().c_str(), [&state] { return state.load(); });
+        });
+    // Once the lookup has arrived (and is being held), the run fails quickly.
+    s.WaitForRequests(1);
+    state = InstallDownloadFailed;
+    report.join();
+    const auto got = s.Requests();
+    ASSERT_EQ(2u, got.size());
+    EXPECT_EQ(R"({"softType":"DOCWARP","operateType":"INSTALL_DOWNLOADFAIL","ip":"203.0.113.5"})",
+              got[1].body);
 }
 
-TEST(UsageReport, SilentOrMissingReportServiceEndsQuietly) {
-  CStandInSession s;
-  s.Script("/ipJson.jsp", kLookup);
-  s.Script("/client/userOperating", R"({"silent":true})");
-  SendUsageReportTo(s.HttpHost().c_str(), s.HttpsHost().c_str(), [] { return 1; });
-  EXPECT_EQ(2u, s.Requests().size());
-  const std::string lookup = s.HttpHost();
-  CStandInSession dead;
-  const std::string report = dead.HttpsHost();
-  dead.Close();
-  SendUsageReportTo(lookup.c_str(), report.c_str(), [] { return 1; });
-  SendUsageReportTo(nullptr, nullptr, nullptr);
+TEST(UsageReport, SilentOrMissingReportServiceEndsQuietly)
+{
+    CStandInSession s;
+    s.Script("/ipJson.jsp", kLookup);
+    s.Script("/client/userOperating", R"({"silent":true})");
+    SendUsageReportTo(s.HttpHost().c_str(), s.HttpsHost().c_str(), [] { return 1; });
+    EXPECT_EQ(2u, s.Requests().size());
+    const std::string lookup = s.HttpHost();
+    CStandInSession dead;
+    const std::string report = dead.HttpsHost();
+    dead.Close();
+    SendUsageReportTo(lookup.c_str(), report.c_str(), [] { return 1; });
+    SendUsageReportTo(nullptr, nullptr, nullptr);
 }

@@ -12,108 +12,119 @@
 // These cases use the hosts compiled into the test build, i.e. the stand-in's shared default
 // session; CTest gives this suite the resource lock "services_default".
 
-namespace {
+namespace
+{
 
-std::wstring Wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+std::wstring Wide(const std::string& ascii)
+{
+    return std::wstring(ascii.begin(), ascii.end());
+}
 
-std::wstring BuiltIn(const char* file) {
-  return L"https://" + Wide(GetDownloadHost()) + L"/down/down?path=" + Wide(file);
+std::wstring BuiltIn(const char* file)
+{
+    return L"https://" + Wide(GetDownloadHost()) + L"/down/down?path=" + Wide(file);
 }
 
 const char kLookup[] = R"({"body":"{\"ip\":\"198.51.100.7\",\"isp\":\"x\"}"})";
 
-std::string ReportBody(const char* event) {
-  return std::string(R"({"softType":"DOCWARP","operateType":")") + event +
-         R"(","ip":"198.51.100.7"})";
+std::string ReportBody(const char* event)
+{
+    return std::string(R"({"softType":"DOCWARP","operateType":")") + event + R"(","ip":"198.51.100.7"})";
 }
 
-std::vector<tagTRecordedRequest> Reports(const std::vector<tagTRecordedRequest>& all) {
-  std::vector<tagTRecordedRequest> out;
-  for (const auto& r : all)
-    if (r.target == "/client/userOperating") out.push_back(r);
-  return out;
+std::vector<tagTRecordedRequest> Reports(const std::vector<tagTRecordedRequest>& all)
+{
+    std::vector<tagTRecordedRequest> out;
+    for (const auto& r : all)
+        if (r.target == "/client/userOperating")
+            out.push_back(r);
+    return out;
 }
 
-}  // namespace
+} // namespace
 
-TEST(CMainFrameServices, ConstructorFetchesAddressesIntoAClearedRecord) {
-  CStandInSession* s = CStandInSession::Default();
-  s->Script("/tolvane/getDownUrl",
-            R"({"body":"{\"state\":0,\"data\":{\"onlineUrl\":\"https://cdn/on.exe\",)"
-            R"(\"offlineUrl\":\"https://cdn/off.exe\"}}"})");
-  {
+TEST(CMainFrameServices, ConstructorFetchesAddressesIntoAClearedRecord)
+{
+    CStandInSession* s = CStandInSession::Default();
+    s->Script("/tolvane/getDownUrl",
+              R"({"body":"{\"state\":0,\"data\":{\"onlineUrl\":\"https://cdn/on.exe\",)"
+              R"(\"offlineUrl\":\"https://cdn/off.exe\"}}"})");
+    {
+        CMainFrame frame;
+        EXPECT_EQ(&frame, GetMainFrame());
+        EXPECT_STREQ(L"https://cdn/on.exe", frame.GetOnlineUrl());
+        EXPECT_STREQ(L"https://cdn/off.exe", frame.GetOfflineUrl());
+        EXPECT_STREQ(L"", frame.GetDownloadDir());
+        EXPECT_STREQ(L"", frame.GetInstallDir());
+        EXPECT_EQ(nullptr, frame.GetSkinZipCopy());
+        EXPECT_EQ(nullptr, frame.GetTransferHandle());
+        EXPECT_EQ(nullptr, frame.GetDownloadFile());
+        EXPECT_EQ(InstallStarted, frame.GetInstallState());
+        const auto got = s->Requests();
+        ASSERT_EQ(1u, got.size());
+        EXPECT_EQ("GET /tolvane/getDownUrl?softType=DOCWARP HTTP/1.1", got[0].requestLine);
+    }
+    EXPECT_EQ(nullptr, GetMainFrame()); // nothing may reach the destroyed window
+}
+
+TEST(CMainFrameServices, UnusableServiceGivesTheBuiltInAddresses)
+{
+    CStandInSession* s = CStandInSession::Default();
+    s->Script("/tolvane/getDownUrl", R"({"body":"{\"state\":1}"})");
     CMainFrame frame;
-    EXPECT_EQ(&frame, GetMainFrame());
-    EXPECT_STREQ(L"https://cdn/on.exe", frame.GetOnlineUrl());
-    EXPECT_STREQ(L"https://cdn/off.exe", frame.GetOfflineUrl());
-    EXPECT_STREQ(L"", frame.GetDownloadDir());
-    EXPECT_STREQ(L"", frame.GetInstallDir());
-    EXPECT_EQ(nullptr, frame.GetSkinZipCopy());
-    EXPECT_EQ(nullptr, frame.GetTransferHandle());
-    EXPECT_EQ(nullptr, frame.GetDownloadFile());
-    EXPECT_EQ(InstallStarted, frame.GetInstallState());
-    const auto got = s->Requests();
-    ASSERT_EQ(1u, got.size());
-    EXPECT_EQ("GET /tolvane/getDownUrl?softType=DOCWARP HTTP/1.1", got[0].requestLine);
-  }
-  EXPECT_EQ(nullptr, GetMainFrame());  // nothing may reach the destroyed window
+    EXPECT_EQ(BuiltIn("DOCWARP_Online.exe"), frame.GetOnlineUrl());
+    EXPECT_EQ(BuiltIn("DOCWARP_Offline.exe"), frame.GetOfflineUrl());
 }
 
-TEST(CMainFrameServices, UnusableServiceGivesTheBuiltInAddresses) {
-  CStandInSession* s = CStandInSession::Default();
-  s->Script("/tolvane/getDownUrl", R"({"body":"{\"state\":1}"})");
-  CMainFrame frame;
-  EXPECT_EQ(BuiltIn("DOCWARP_Online.exe"), frame.GetOnlineUrl());
-  EXPECT_EQ(BuiltIn("DOCWARP_Offline.exe"), frame.GetOfflineUrl());
+TEST(CMainFrameServices, SendUsageReportWaitsAndSendsTheCurrentEvent)
+{
+    CStandInSession* s = CStandInSession::Default();
+    s->Script("/tolvane/getDownUrl", R"({"status":404,"body":"none"})");
+    s->Script("/ipJson.jsp", kLookup);
+    s->Script("/client/userOperating", R"({"body":"ok"})");
+    CMainFrame frame;
+    frame.SetInstallState(InstallUserAbort);
+    frame.SendUsageReport();
+    const auto reports = Reports(s->Requests()); // already there: the call waited
+    ASSERT_EQ(1u, reports.size());
+    EXPECT_EQ(ReportBody("INSTALL_USERABORT"), reports[0].body);
+    std::string type;
+    EXPECT_TRUE(reports[0].Header("Content-Type", &type));
+    EXPECT_EQ("application/json", type);
 }
 
-TEST(CMainFrameServices, SendUsageReportWaitsAndSendsTheCurrentEvent) {
-  CStandInSession* s = CStandInSession::Default();
-  s->Script("/tolvane/getDownUrl", R"({"status":404,"body":"none"})");
-  s->Script("/ipJson.jsp", kLookup);
-  s->Script("/client/userOperating", R"({"body":"ok"})");
-  CMainFrame frame;
-  frame.SetInstallState(InstallUserAbort);
-  frame.SendUsageReport();
-  const auto reports = Reports(s->Requests());  // already there: the call waited
-  ASSERT_EQ(1u, reports.size());
-  EXPECT_EQ(ReportBody("INSTALL_USERABORT"), reports[0].body);
-  std::string type;
-  EXPECT_TRUE(reports[0].Header("Content-Type", &type));
-  EXPECT_EQ("application/json", type);
+TEST(CMainFrameServices, StartUsageReportReadsTheStateAfterASlowLookup)
+{
+    CStandInSession* s = CStandInSession::Default();
+    s->Script("/tolvane/getDownUrl", R"({"status":404,"body":"none"})");
+    s->Script("/ipJson.jsp", R"({"delay_ms":1000,"body":"{\"ip\":\"198.51.100.7\",\"isp\":\"x\"}"})");
+    s->Script("/client/userOperating", R"({"body":"ok"})");
+    CMainFrame frame;
+    frame.SetInstallState(InstallStarted);
+    frame.StartUsageReport();                     // returns at once; the lookup is held for a second
+    s->WaitForRequests(2);                        // the address query and the lookup
+    frame.SetInstallState(InstallDownloadFailed); // a quick failed run overtakes the report
+    const auto got = s->WaitForRequests(3);
+    const auto reports = Reports(got);
+    ASSERT_EQ(1u, reports.size());
+    EXPECT_EQ(ReportBody("INSTALL_DOWNLOADFAIL"), reports[0].body);
 }
 
-TEST(CMainFrameServices, StartUsageReportReadsTheStateAfterASlowLookup) {
-  CStandInSession* s = CStandInSession::Default();
-  s->Script("/tolvane/getDownUrl", R"({"status":404,"body":"none"})");
-  s->Script("/ipJson.jsp",
-            R"({"delay_ms":1000,"body":"{\"ip\":\"198.51.100.7\",\"isp\":\"x\"}"})");
-  s->Script("/client/userOperating", R"({"body":"ok"})");
-  CMainFrame frame;
-  frame.SetInstallState(InstallStarted);
-  frame.StartUsageReport();  // returns at once; the lookup is held for a second
-  s->WaitForRequests(2);     // the address query and the lookup
-  frame.SetInstallState(InstallDownloadFailed);  // a quick failed run overtakes the report
-  const auto got = s->WaitForRequests(3);
-  const auto reports = Reports(got);
-  ASSERT_EQ(1u, reports.size());
-  EXPECT_EQ(ReportBody("INSTALL_DOWNLOADFAIL"), reports[0].body);
-}
-
-TEST(CMainFrameServices, DestroyingTheWindowWaitsForItsReportThreads) {
-  CStandInSession* s = CStandInSession::Default();
-  s->Script("/tolvane/getDownUrl", R"({"status":404,"body":"none"})");
-  s->Script("/ipJson.jsp", R"({"delay_ms":800,"body":"{\"ip\":\"198.51.100.7\",\"x\":1}"})");
-  s->Script("/client/userOperating", R"({"body":"ok"})");
-  {
-    auto frame = std::make_unique<CMainFrame>();
-    frame->SetInstallState(InstallDone);
-    frame->StartUsageReport();
-    frame->StartUsageReport();
-    s->WaitForRequests(2);
-  }  // the threads still read the state and use the library here
-  const auto reports = Reports(s->Requests());
-  ASSERT_EQ(2u, reports.size());
-  EXPECT_EQ(ReportBody("INSTALL"), reports[0].body);
-  EXPECT_EQ(ReportBody("INSTALL"), reports[1].body);
+TEST(CMainFrameServices, DestroyingTheWindowWaitsForItsReportThreads)
+{
+    CStandInSession* s = CStandInSession::Default();
+    s->Script("/tolvane/getDownUrl", R"({"status":404,"body":"none"})");
+    s->Script("/ipJson.jsp", R"({"delay_ms":800,"body":"{\"ip\":\"198.51.100.7\",\"x\":1}"})");
+    s->Script("/client/userOperating", R"({"body":"ok"})");
+    {
+        auto frame = std::make_unique<CMainFrame>();
+        frame->SetInstallState(InstallDone);
+        frame->StartUsageReport();
+        frame->StartUsageReport();
+        s->WaitForRequests(2);
+    } // the threads still read the state and use the library here
+    const auto reports = Reports(s->Requests());
+    ASSERT_EQ(2u, reports.size());
+    EXPECT_EQ(ReportBody("INSTALL"), reports[0].body);
+    EXPECT_EQ(ReportBody("INSTALL"), reports[1].body);
 }

@@ -14,7 +14,8 @@
 
 using namespace SkinUI;
 
-namespace {
+namespace
+{
 
 class CStopwatch
 {
@@ -28,7 +29,8 @@ public:
     {
         LARGE_INTEGER now;
         ::QueryPerformanceCounter(&now);
-        return static_cast<double>(now.QuadPart - m_start.QuadPart) * 1000.0 / static_cast<double>(m_freq.QuadPart);
+        return static_cast<double>(now.QuadPart - m_start.QuadPart) * 1000.0 /
+               static_cast<double>(m_freq.QuadPart);
     }
 
 private:
@@ -44,15 +46,16 @@ double Report(const char* pName, double ms, int n)
     return ms;
 }
 
-}  // namespace
+} // namespace
 
 int main()
 {
     CGdiplusSession gdiplus;
-    wchar_t szPath[MAX_PATH] = { 0 };
+    wchar_t szPath[MAX_PATH] = {0};
     ::GetModuleFileNameW(NULL, szPath, MAX_PATH);
     wchar_t* pSlash = wcsrchr(szPath, L'\\');
-    if (pSlash != NULL) pSlash[1] = L'\0';
+    if (pSlash != NULL)
+        pSlash[1] = L'\0';
     wcscat(szPath, L"render_images\\");
     CPaintManagerUI::SetResourcePath(szPath);
 
@@ -62,21 +65,24 @@ int main()
         manager.AddFont(0, L"Tahoma", 14, false, false, false);
         CTestDib dib(690, 460);
         const RECT rcAll = dib.Bounds();
-        const RECT rcPage = { 0, 0, 600, 400 };
+        const RECT rcPage = {0, 0, 600, 400};
         const wchar_t* pPage = L"file='page_home.png' source='0,0,600,400' corner='5,5,5,5'";
         const wchar_t* pPageOpen = L"file='page_home.png' source='0,0,600,400' corner='5,5,5,5 ";
         const wchar_t* pButton = L"file='btn_setup.png' source='0,0,160,40' corner='5,5,5,5'";
-        if (!CRenderEngine::DrawImageString(dib.DC(), &manager, rcPage, rcAll, pPage)) {
+        if (!CRenderEngine::DrawImageString(dib.DC(), &manager, rcPage, rcAll, pPage))
+        {
             printf("page_home.png not found under %ls\n", szPath);
             return 1;
         }
 
         CStopwatch w1;
-        for (int i = 0; i < kRounds; ++i) CRenderEngine::DrawImageString(dib.DC(), &manager, rcPage, rcAll, pPage);
+        for (int i = 0; i < kRounds; ++i)
+            CRenderEngine::DrawImageString(dib.DC(), &manager, rcPage, rcAll, pPage);
         Report("page background 600x400, corner 5 (9-slice)", w1.Milliseconds(), kRounds);
 
         CStopwatch w2;
-        for (int i = 0; i < kRounds; ++i) CRenderEngine::DrawImageString(dib.DC(), &manager, rcPage, rcAll, pPageOpen);
+        for (int i = 0; i < kRounds; ++i)
+            CRenderEngine::DrawImageString(dib.DC(), &manager, rcPage, rcAll, pPageOpen);
         Report("page background 600x400, unterminated corner", w2.Milliseconds(), kRounds);
 
         // The 115 % case: a halftone stretch of the whole page, far slower under Wine; fewer rounds.
@@ -86,22 +92,25 @@ int main()
             CRenderEngine::DrawImageString(dib.DC(), &manager, rcAll, rcAll, pPage);
         Report("page background stretched to 690x460", w3.Milliseconds(), kStretchRounds);
 
-        const RECT rcButton = { 265, 300, 425, 340 };
+        const RECT rcButton = {265, 300, 425, 340};
         CStopwatch w4;
-        for (int i = 0; i < kRounds; ++i) CRenderEngine::DrawImageString(dib.DC(), &manager, rcButton, rcAll, pButton);
+        for (int i = 0; i < kRounds; ++i)
+            CRenderEngine::DrawImageString(dib.DC(), &manager, rcButton, rcAll, pButton);
         Report("button 160x40, 9-slice", w4.Milliseconds(), kRounds);
 
-        const wchar_t* pText = L"Zentrivo installs in a minute or two, ok";  // 40 characters
-        RECT rcText = { 20, 360, 670, 390 };
+        const wchar_t* pText = L"Zentrivo installs in a minute or two, ok"; // 40 characters
+        RECT rcText = {20, 360, 670, 390};
         CStopwatch w5;
-        for (int i = 0; i < kRounds; ++i) {
+        for (int i = 0; i < kRounds; ++i)
+        {
             RECT rc = rcText;
             CRenderEngine::DrawText(dib.DC(), &manager, rc, pText, 0xFF444444, 0, DT_SINGLELINE | DT_VCENTER);
         }
         const double msPlain = Report("DrawText, 40 characters", w5.Milliseconds(), kRounds);
 
         CStopwatch w6;
-        for (int i = 0; i < kRounds; ++i) {
+        for (int i = 0; i < kRounds; ++i)
+        {
             RECT rc = rcText;
             int nLinks = 0;
             CRenderEngine::DrawHtmlText(dib.DC(), &manager, rc, pText, 0xFF444444, NULL, NULL, nLinks, 0,
@@ -112,9 +121,11 @@ int main()
 
         const int kDecodes = 50;
         CStopwatch w7;
-        for (int i = 0; i < kDecodes; ++i) {
+        for (int i = 0; i < kDecodes; ++i)
+        {
             tagTImageInfo* pImage = CImageLoader::LoadImage(L"page_home.png");
-            if (pImage == NULL) nResult = 1;
+            if (pImage == NULL)
+                nResult = 1;
             CImageLoader::FreeImage(pImage);
         }
         Report("decode page_home.png (600x400 PNG)", w7.Milliseconds(), kDecodes);

@@ -13,7 +13,8 @@
 
 using namespace SkinUI;
 
-namespace {
+namespace
+{
 
 double Now()
 {
@@ -28,7 +29,7 @@ void Report(const char* what, double ms, int n)
     printf("%-52s %6d x  %9.3f ms total  %8.4f ms each\n", what, n, ms, ms / n);
 }
 
-}  // namespace
+} // namespace
 
 int main()
 {
@@ -37,7 +38,8 @@ int main()
     wcsrchr(szPath, L'\\')[1] = L'\0';
     wcscat(szPath, L"resource_data\\skin.zip");
     static std::vector<BYTE> zip = ResourceTest::ReadFileBytes(szPath);
-    if (zip.empty()) {
+    if (zip.empty())
+    {
         printf("skin.zip not found: %ls\n", szPath);
         return 1;
     }
@@ -46,15 +48,17 @@ int main()
     const int kReads = 2000;
     CByteBuffer bytes;
     double t0 = Now();
-    for (int i = 0; i < kReads; ++i) CResourceReader::ReadSkinResource(L"page_bk.png", bytes);
+    for (int i = 0; i < kReads; ++i)
+        CResourceReader::ReadSkinResource(L"page_bk.png", bytes);
     Report("archive lookup + unpack page_bk.png", Now() - t0, kReads);
     printf("  (a PNG file of %lu bytes)\n", static_cast<unsigned long>(bytes.GetSize()));
 
     const int kDecodes = 100;
     t0 = Now();
-    for (int i = 0; i < kDecodes; ++i) {
-        tagTImageInfo* pImage = CImageLoader::LoadImageFromMemory(bytes.GetData(), bytes.GetSize(),
-            0, 0, 0, 0, nullptr);
+    for (int i = 0; i < kDecodes; ++i)
+    {
+        tagTImageInfo* pImage =
+            CImageLoader::LoadImageFromMemory(bytes.GetData(), bytes.GetSize(), 0, 0, 0, 0, nullptr);
         CImageLoader::FreeImage(pImage);
     }
     Report("decode page_bk.png 600x400 (from memory)", Now() - t0, kDecodes);
@@ -66,7 +70,8 @@ int main()
         Report("GetImageEx first use (read + decode + cache)", Now() - t0, 1);
         const int kHits = 100000;
         t0 = Now();
-        for (int i = 0; i < kHits; ++i) manager.GetImageEx(L"page_bk.png");
+        for (int i = 0; i < kHits; ++i)
+            manager.GetImageEx(L"page_bk.png");
         Report("GetImageEx cached", Now() - t0, kHits);
     }
     CPaintManagerUI::Term();

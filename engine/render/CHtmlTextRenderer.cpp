@@ -97,14 +97,20 @@ CHtmlTextRenderer::tagTTag CHtmlTextRenderer::ParseTag(const wchar_t* p, bool bR
         return tag;
     if (p[1] == L'/')
     {
-        if (!IsTagLetter(p[2]) || !IsCloser(p[3]))
+        if (!IsTagLetter(p[2]))
             return tag;
         if (bRaw && p[2] != L'r')
             return tag;
+        // Whatever follows the letter up to the closing bracket belongs to the tag.
+        const wchar_t* pClose = p + 3;
+        while (*pClose != L'\0' && !IsCloser(*pClose))
+            ++pClose;
+        if (*pClose == L'\0')
+            return tag; // never closed: the bracket is ordinary text
         tag.bValid = true;
         tag.bClosing = true;
         tag.chLetter = p[2];
-        tag.pEnd = p + 4;
+        tag.pEnd = pClose + 1;
         return tag;
     }
     if (bRaw || !IsTagLetter(p[1]))
@@ -582,7 +588,7 @@ bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int
             m_state.bRaw = false;
             break;
         case L's':
-            m_state.bSelected = false;
+            m_state.bSelected = !m_state.bSelected;
             break;
         default:
             break;

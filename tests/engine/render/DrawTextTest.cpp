@@ -157,6 +157,11 @@ TEST_F(TextTest, HtmlColourPushAndPop)
     EXPECT_GT(dib.Count(rcX, 0x0000FF), 3);
     EXPECT_EQ(0, dib.Count(rcY, 0x0000FF));
     EXPECT_GT(dib.Count(rcY, 0xFFFFFF), 3);
+
+    // A closing tag runs from "/" and its letter to the next closing bracket.
+    CTestDib padded(200, 40);
+    Html(padded, L"{c #FF0000FF}x</c >y");
+    EXPECT_TRUE(dib.SameAs(padded));
 }
 
 TEST_F(TextTest, HtmlLinkRectanglesAndTexts)
@@ -266,6 +271,11 @@ TEST_F(TextTest, HtmlRawSelectedAndEllipsis)
     const int cxAb = Extent(L"ab").cx;
     EXPECT_GT(selected.Count({0, 0, cxAb, 40}, dwSelected), 20);
     EXPECT_EQ(0, selected.Count({cxAb + 1, 0, 100, 40}, dwSelected));
+    // Every s tag, opening or closing, toggles: the second opener switches back off.
+    CTestDib toggled(100, 40);
+    Html(toggled, L"{s}{s}ab{/s}cd");
+    EXPECT_EQ(0, toggled.Count({0, 0, cxAb - 1, 40}, dwSelected));
+    EXPECT_GT(toggled.Count({cxAb + 1, 0, 100, 40}, dwSelected), 20);
 
     // End ellipsis: the cut run loses two more characters, "..." follows, layout stops.
     const LONG cxBox = Extent(L"abcdefgh").cx;

@@ -164,7 +164,8 @@ private:
     void FreeResources();
     static void TermResources();
     static void FreeResInfo(tagTResInfo& info);
-    tagTResInfo& TableFor(bool bShared);
+    tagTResInfo& TableFor(bool bShared);    // where additions go (honours force-shared)
+    tagTResInfo& ChosenTable(bool bShared); // where removals look (the flag alone)
     HFONT CreateSkinFont(const wchar_t* pStrFontName, int nSize, bool bBold, bool bUnderline, bool bItalic,
                          bool bBoldAddsWeight, BYTE quality);
     void MeasureFont(tagTFontInfo* pFontInfo);

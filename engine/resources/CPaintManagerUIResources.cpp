@@ -212,6 +212,13 @@ tagTResInfo& CPaintManagerUI::TableFor(bool bShared)
     return (bShared || m_bForceUseSharedRes) ? m_SharedResInfo : m_ResInfo;
 }
 
+// Removal and index lookups follow the caller's flag alone: forcing shared resources only
+// redirects what is added, so clearing a window (Init) never empties the shared tables.
+tagTResInfo& CPaintManagerUI::ChosenTable(bool bShared)
+{
+    return bShared ? m_SharedResInfo : m_ResInfo;
+}
+
 // ---- process-wide settings --------------------------------------------------------------------
 
 HINSTANCE CPaintManagerUI::GetInstance()
@@ -421,7 +428,7 @@ bool CPaintManagerUI::RemoveImage(const wchar_t* bitmap, bool bShared)
 {
     if (bitmap == nullptr)
         return false;
-    CStdStringPtrMap& table = TableFor(bShared).m_ImageHash;
+    CStdStringPtrMap& table = ChosenTable(bShared).m_ImageHash;
     tagTImageInfo* pImage = static_cast<tagTImageInfo*>(table.Find(bitmap, false));
     if (pImage == nullptr)
         return false;
@@ -431,7 +438,7 @@ bool CPaintManagerUI::RemoveImage(const wchar_t* bitmap, bool bShared)
 
 void CPaintManagerUI::RemoveAllImages(bool bShared)
 {
-    FreeAllImages(TableFor(bShared).m_ImageHash);
+    FreeAllImages(ChosenTable(bShared).m_ImageHash);
 }
 
 bool CPaintManagerUI::ReloadImageRecord(const wchar_t* key, tagTImageInfo* pImage, CPaintManagerUI* pManager)
@@ -729,7 +736,7 @@ HFONT CPaintManagerUI::GetFont(const wchar_t* pStrFontName, int nSize, bool bBol
 
 int CPaintManagerUI::GetFontIndex(HFONT hFont, bool bShared)
 {
-    CStdStringPtrMap& table = TableFor(bShared).m_CustomFonts;
+    CStdStringPtrMap& table = ChosenTable(bShared).m_CustomFonts;
     for (int i = 0; i < table.GetSize(); ++i)
     {
         tagTFontInfo* pInfo = static_cast<tagTFontInfo*>(table.Find(table.GetAt(i), false));
@@ -756,7 +763,7 @@ void CPaintManagerUI::RemoveFont(HFONT hFont, bool bShared)
 
 void CPaintManagerUI::RemoveFont(int id, bool bShared)
 {
-    CStdStringPtrMap& table = TableFor(bShared).m_CustomFonts;
+    CStdStringPtrMap& table = ChosenTable(bShared).m_CustomFonts;
     CUIString sKey = FontKey(id);
     tagTFontInfo* pInfo = static_cast<tagTFontInfo*>(table.Find(sKey, false));
     if (pInfo == nullptr)
@@ -767,7 +774,7 @@ void CPaintManagerUI::RemoveFont(int id, bool bShared)
 
 void CPaintManagerUI::RemoveAllFonts(bool bShared)
 {
-    DeleteAllValues<tagTFontInfo>(TableFor(bShared).m_CustomFonts);
+    DeleteAllValues<tagTFontInfo>(ChosenTable(bShared).m_CustomFonts);
 }
 
 void CPaintManagerUI::RebuildFont(tagTFontInfo* pFontInfo)
@@ -815,7 +822,7 @@ const wchar_t* CPaintManagerUI::GetStyle(const wchar_t* pName) const
 
 bool CPaintManagerUI::RemoveStyle(const wchar_t* pName, bool bShared)
 {
-    return RemoveText(TableFor(bShared).m_StyleHash, pName);
+    return RemoveText(ChosenTable(bShared).m_StyleHash, pName);
 }
 
 const CStdStringPtrMap& CPaintManagerUI::GetStyles(bool bShared) const
@@ -825,7 +832,7 @@ const CStdStringPtrMap& CPaintManagerUI::GetStyles(bool bShared) const
 
 void CPaintManagerUI::RemoveAllStyle(bool bShared)
 {
-    DeleteAllValues<CUIString>(TableFor(bShared).m_StyleHash);
+    DeleteAllValues<CUIString>(ChosenTable(bShared).m_StyleHash);
 }
 
 void CPaintManagerUI::AddDefaultAttributeList(const wchar_t* pStrControlName,
@@ -842,12 +849,12 @@ const wchar_t* CPaintManagerUI::GetDefaultAttributeList(const wchar_t* pStrContr
 
 bool CPaintManagerUI::RemoveDefaultAttributeList(const wchar_t* pStrControlName, bool bShared)
 {
-    return RemoveText(TableFor(bShared).m_AttrHash, pStrControlName);
+    return RemoveText(ChosenTable(bShared).m_AttrHash, pStrControlName);
 }
 
 void CPaintManagerUI::RemoveAllDefaultAttributeList(bool bShared)
 {
-    DeleteAllValues<CUIString>(TableFor(bShared).m_AttrHash);
+    DeleteAllValues<CUIString>(ChosenTable(bShared).m_AttrHash);
 }
 
 // ---- default colours --------------------------------------------------------------------------

@@ -202,6 +202,19 @@ TEST_F(PaintManagerResources, StylesAndAttributeListsLookInTheWindowFirst)
     first.Init(nullptr, L"main");
     EXPECT_EQ(nullptr, first.GetDefaultAttributeList(L"Button"));
     EXPECT_EQ(std::wstring(L"font=\"1\""), first.GetStyle(L"title"));
+
+    // Forcing shared resources redirects additions only: removing with the window's flag and
+    // a window's Init leave the shared tables to the other windows.
+    CPaintManagerUI forced;
+    forced.SetForceUseSharedRes(true);
+    forced.AddStyle(L"caption", L"font=\"3\"");
+    EXPECT_EQ(std::wstring(L"font=\"3\""), second.GetStyle(L"caption"));
+    EXPECT_FALSE(forced.RemoveStyle(L"caption"));
+    forced.Init(nullptr, L"forced");
+    EXPECT_EQ(std::wstring(L"font=\"3\""), second.GetStyle(L"caption"));
+    EXPECT_EQ(std::wstring(L"font=\"1\""), second.GetStyle(L"title"));
+    EXPECT_TRUE(forced.RemoveStyle(L"caption", true));
+    EXPECT_EQ(nullptr, second.GetStyle(L"caption"));
 }
 
 TEST_F(PaintManagerResources, InstanceAndResourceModule)

@@ -260,7 +260,9 @@ DWORD CImageLoader::LoadImage2Memory(STRINGorID bitmap, const wchar_t* type, CBy
     out.Free();
     if (type != nullptr && *type != L'\0')
     {
-        CResourceReader::ReadModuleResource(bitmap, type, instance, out);
+        if (CResourceReader::ReadModuleResource(bitmap, type, instance, out) != CResourceReader::READ_OK &&
+            !bitmap.IsID() && bitmap.m_lpstr != nullptr)
+            CResourceReader::ReadFile(bitmap.m_lpstr, out); // a named image not in the module: its path
         return out.GetSize();
     }
     if (bitmap.IsID() || bitmap.m_lpstr == nullptr || *bitmap.m_lpstr == L'\0')

@@ -197,4 +197,12 @@ TEST_F(ImageLoading, LoadsByNameFromTheArchiveAndTheFolder)
     EXPECT_EQ(ReadData(L"page_home.png").size(),
               CImageLoader::LoadImage2Memory(STRINGorID(L"page_home.png"), nullptr, bytes));
     EXPECT_EQ(0u, CImageLoader::LoadImage2Memory(STRINGorID(L"missing.png"), nullptr, bytes));
+
+    // A named image of a resource type that the module lacks is still read from its path;
+    // a number has no path to fall back to.
+    std::wstring path = ResourceTest::DataPath(L"opaque.png");
+    TImage typed(CImageLoader::LoadImage(path.c_str(), L"PNG"));
+    ASSERT_NE(nullptr, typed.p);
+    EXPECT_FALSE(typed->bAlpha);
+    EXPECT_EQ(nullptr, CImageLoader::LoadImage(999u, L"PNG"));
 }

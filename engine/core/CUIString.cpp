@@ -347,7 +347,7 @@ CUIString CUIString::Mid(int iPos, int nLength) const
         return CUIString();
     if (nLength < 0)
         nLength = nLen - iPos;
-    if (iPos + nLength > nLen)
+    if (nLength > nLen - iPos) // compared this way round so a huge length cannot overflow
         nLength = nLen - iPos;
     if (nLength <= 0)
         return CUIString();

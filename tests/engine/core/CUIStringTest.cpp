@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <malloc.h>
 #include <string>
 
@@ -188,6 +189,7 @@ TEST(CUIStringSearch, LeftMidRight)
     EXPECT_STREQ(L"", s.Mid(10, 2).GetData());
     EXPECT_STREQ(L"", s.Mid(8).GetData());
     EXPECT_STREQ(L"ab", s.Mid(-3, 2).GetData());
+    EXPECT_STREQ(L"fgh", s.Mid(5, INT_MAX).GetData()); // the end clamp must not overflow
     EXPECT_STREQ(L"", s.Left(-3).GetData());
     EXPECT_STREQ(L"abc", s.Left(3).GetData());
     EXPECT_STREQ(L"abcdefgh", s.Left(30).GetData());

@@ -78,13 +78,14 @@ cmake -S . -B build "${CMAKE_COMMON[@]}" -DPUGIXML_BUILD_TESTS=OFF >"$WORK/pugix
   && cmake --build build -j"$JOBS" >>"$WORK/pugixml.log" 2>&1 && cmake --install build >>"$WORK/pugixml.log" 2>&1 \
   || { tail -40 "$WORK/pugixml.log" >&2; exit 1; }
 
-# minizip: the unzip part with its I/O layer, against the mingw zlib ----------------------------
+# minizip: the unzip part with its I/O layer, against the mingw zlib. Its unzip.c always defines
+# NOUNCRYPT; the archive reader decrypts members itself over minizip's raw reads. -------------
 log "building minizip (unzip)"
 cd "$WORK"/minizip-*/
 mz=$(dirname "$(find . -name unzip.c | head -n1)")
 mkdir -p "$PREFIX/include/minizip" obj
 for f in unzip ioapi; do
-  $HOST-gcc-posix -O2 -DNOCRYPT_DISABLED -DIOAPI_NO_64 -c "$mz/$f.c" -o obj/$f.o
+  $HOST-gcc-posix -O2 -DIOAPI_NO_64 -c "$mz/$f.c" -o obj/$f.o
 done
 $HOST-ar rcs "$PREFIX/lib/libminizip.a" obj/unzip.o obj/ioapi.o
 cp "$mz"/unzip.h "$mz"/ioapi.h "$mz"/crypt.h "$PREFIX/include/minizip/"
@@ -98,4 +99,6 @@ cmake -S /usr/src/googletest -B "$WORK/gtest" "${CMAKE_COMMON[@]}" -Dgtest_disab
 
 printf '%s\n' "$key" > "$PREFIX/.complete"
 cd / && rm -rf "$WORK"
+# Prefixes of earlier keys are of no further use.
+for old in "$CACHE"/deps-*; do [ "$old" = "$PREFIX" ] || rm -rf "$old"; done
 echo "$PREFIX"

@@ -6,6 +6,7 @@
 
 #include "engine/manager/CPaintManagerUI.h"
 #include "engine/render/CGdiplusSession.h"
+#include "tests/support/ExeFolder.h"
 
 namespace
 {
@@ -17,13 +18,7 @@ public:
     {
         m_pGdiplus = new SkinUI::CGdiplusSession();
         ASSERT_TRUE(m_pGdiplus->IsStarted());
-        wchar_t szPath[MAX_PATH] = {0};
-        ::GetModuleFileNameW(NULL, szPath, MAX_PATH);
-        wchar_t* pSlash = wcsrchr(szPath, L'\\');
-        if (pSlash != NULL)
-            pSlash[1] = L'\0';
-        wcscat(szPath, L"render_images\\");
-        SkinUI::CPaintManagerUI::SetResourcePath(szPath);
+        SkinUI::CPaintManagerUI::SetResourcePath(PathBesideExe(L"render_images\\").c_str());
     }
     void TearDown() override
     {

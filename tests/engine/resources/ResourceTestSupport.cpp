@@ -2,18 +2,14 @@
 
 #include "TestFiles.h"
 #include "engine/manager/CPaintManagerUI.h"
+#include "tests/support/ExeFolder.h"
 
 namespace ResourceTest
 {
 
 std::wstring DataDir()
 {
-    wchar_t szPath[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, szPath, MAX_PATH);
-    wchar_t* pSlash = wcsrchr(szPath, L'\\');
-    if (pSlash != nullptr)
-        pSlash[1] = L'\0';
-    return std::wstring(szPath) + L"resource_data\\";
+    return PathBesideExe(L"resource_data\\");
 }
 
 std::wstring DataPath(const wchar_t* name)

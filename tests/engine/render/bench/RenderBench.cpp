@@ -11,6 +11,7 @@
 #include "engine/render/CRenderEngine.h"
 #include "engine/resources/CImageLoader.h"
 #include "tests/engine/render/CTestDib.h"
+#include "tests/support/ExeFolder.h"
 
 using namespace SkinUI;
 
@@ -51,13 +52,8 @@ double Report(const char* pName, double ms, int n)
 int main()
 {
     CGdiplusSession gdiplus;
-    wchar_t szPath[MAX_PATH] = {0};
-    ::GetModuleFileNameW(NULL, szPath, MAX_PATH);
-    wchar_t* pSlash = wcsrchr(szPath, L'\\');
-    if (pSlash != NULL)
-        pSlash[1] = L'\0';
-    wcscat(szPath, L"render_images\\");
-    CPaintManagerUI::SetResourcePath(szPath);
+    const std::wstring imageFolder = PathBesideExe(L"render_images\\");
+    CPaintManagerUI::SetResourcePath(imageFolder.c_str());
 
     int nResult = 0;
     {
@@ -71,7 +67,7 @@ int main()
         const wchar_t* pButton = L"file='btn_setup.png' source='0,0,160,40' corner='5,5,5,5'";
         if (!CRenderEngine::DrawImageString(dib.DC(), &manager, rcPage, rcAll, pPage))
         {
-            printf("page_home.png not found under %ls\n", szPath);
+            printf("page_home.png not found under %ls\n", imageFolder.c_str());
             return 1;
         }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "../TestFiles.h"
+#include "tests/support/ExeFolder.h"
 #include "engine/manager/CPaintManagerUI.h"
 #include "engine/resources/CImageLoader.h"
 #include "engine/resources/CResourceReader.h"
@@ -33,14 +34,11 @@ void Report(const char* what, double ms, int n)
 
 int main()
 {
-    wchar_t szPath[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, szPath, MAX_PATH);
-    wcsrchr(szPath, L'\\')[1] = L'\0';
-    wcscat(szPath, L"resource_data\\skin.zip");
-    static std::vector<BYTE> zip = ResourceTest::ReadFileBytes(szPath);
+    const std::wstring zipPath = PathBesideExe(L"resource_data\\skin.zip");
+    static std::vector<BYTE> zip = ResourceTest::ReadFileBytes(zipPath.c_str());
     if (zip.empty())
     {
-        printf("skin.zip not found: %ls\n", szPath);
+        printf("skin.zip not found: %ls\n", zipPath.c_str());
         return 1;
     }
     CPaintManagerUI::SetResourceZip(zip.data(), static_cast<unsigned int>(zip.size()), L"");

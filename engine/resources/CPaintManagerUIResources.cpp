@@ -13,6 +13,7 @@
 #include "engine/resources/CMemoryDC.h"
 #include "engine/resources/CResourceManager.h"
 #include "engine/resources/CResourceReader.h"
+#include "engine/resources/OwnedValueMaps.h"
 #include "engine/resources/CZipArchive.h"
 
 namespace SkinUI
@@ -33,18 +34,6 @@ namespace
 
 const wchar_t kMemBuffer[] = L"membuffer";
 
-// Frees every value of a table whose values are T* and empties it.
-template <class T> void DeleteAllValues(CStdStringPtrMap& map)
-{
-    for (int i = 0; i < map.GetSize(); ++i)
-    {
-        const wchar_t* key = map.GetAt(i);
-        if (key != nullptr)
-            delete static_cast<T*>(map.Find(key, false));
-    }
-    map.RemoveAll();
-}
-
 void FreeAllImages(CStdStringPtrMap& map)
 {
     for (int i = 0; i < map.GetSize(); ++i)
@@ -54,19 +43,6 @@ void FreeAllImages(CStdStringPtrMap& map)
             CImageLoader::FreeImage(static_cast<tagTImageInfo*>(map.Find(key, false)));
     }
     map.RemoveAll();
-}
-
-// Text tables (styles, default attribute lists) own CUIString copies of their values.
-void SetText(CStdStringPtrMap& map, const wchar_t* key, const wchar_t* value)
-{
-    if (key == nullptr)
-        return;
-    CUIString* pValue = new (std::nothrow) CUIString(value);
-    if (pValue == nullptr)
-        return;
-    CUIString* pOld = static_cast<CUIString*>(map.Set(key, pValue));
-    if (pOld != pValue)
-        delete pOld;
 }
 
 const wchar_t* FindText(const CStdStringPtrMap& map, const wchar_t* key)
@@ -811,7 +787,7 @@ void CPaintManagerUI::ResetDPIAssets()
 
 void CPaintManagerUI::AddStyle(const wchar_t* pName, const wchar_t* pStyle, bool bShared)
 {
-    SetText(TableFor(bShared).m_StyleHash, pName, pStyle);
+    SetOwnedText(TableFor(bShared).m_StyleHash, pName, pStyle);
 }
 
 const wchar_t* CPaintManagerUI::GetStyle(const wchar_t* pName) const
@@ -838,7 +814,7 @@ void CPaintManagerUI::RemoveAllStyle(bool bShared)
 void CPaintManagerUI::AddDefaultAttributeList(const wchar_t* pStrControlName,
                                               const wchar_t* pStrControlAttrList, bool bShared)
 {
-    SetText(TableFor(bShared).m_AttrHash, pStrControlName, pStrControlAttrList);
+    SetOwnedText(TableFor(bShared).m_AttrHash, pStrControlName, pStrControlAttrList);
 }
 
 const wchar_t* CPaintManagerUI::GetDefaultAttributeList(const wchar_t* pStrControlName) const

@@ -5,6 +5,7 @@
 
 #include "engine/resources/CByteBuffer.h"
 #include "engine/resources/CResourceReader.h"
+#include "engine/resources/OwnedValueMaps.h"
 
 namespace SkinUI
 {
@@ -63,17 +64,6 @@ void CResourceManager::Release()
     delete this;
 }
 
-void CResourceManager::FreeMap(CStdStringPtrMap& map)
-{
-    for (int i = 0; i < map.GetSize(); ++i)
-    {
-        const wchar_t* key = map.GetAt(i);
-        if (key != nullptr)
-            delete static_cast<CUIString*>(map.Find(key, false));
-    }
-    map.RemoveAll();
-}
-
 bool CResourceManager::AddOnce(CStdStringPtrMap& map, const wchar_t* key, const wchar_t* value)
 {
     if (map.Find(key, false) != nullptr)
@@ -87,16 +77,6 @@ bool CResourceManager::AddOnce(CStdStringPtrMap& map, const wchar_t* key, const 
         return false;
     }
     return true;
-}
-
-void CResourceManager::Replace(CStdStringPtrMap& map, const wchar_t* key, const wchar_t* value)
-{
-    CUIString* pValue = new (std::nothrow) CUIString(value);
-    if (pValue == nullptr)
-        return;
-    CUIString* pOld = static_cast<CUIString*>(map.Set(key, pValue));
-    if (pOld != pValue)
-        delete pOld;
 }
 
 bool CResourceManager::LoadResource(STRINGorID xml, const wchar_t* type)
@@ -188,7 +168,7 @@ bool CResourceManager::ParseDocument(const void* pData, DWORD dwSize, EDocKind k
                     pugi::xml_attribute value = item.attribute("value");
                     if (!id || !value)
                         continue;
-                    Replace(m_mTextResourceHashMap, FromUtf8(id.value()), FromUtf8(value.value()));
+                    SetOwnedText(m_mTextResourceHashMap, FromUtf8(id.value()), FromUtf8(value.value()));
                 }
             }
         }
@@ -223,7 +203,7 @@ const wchar_t* CResourceManager::GetText(const wchar_t* lpstrId, const wchar_t* 
         const wchar_t* pAnswer = m_pQueryInterface->QueryControlText(lpstrId, lpstrType);
         if (pAnswer != nullptr)
         {
-            Replace(m_mTextResourceHashMap, lpstrId, pAnswer);
+            SetOwnedText(m_mTextResourceHashMap, lpstrId, pAnswer);
             pText = static_cast<const CUIString*>(m_mTextResourceHashMap.Find(lpstrId));
         }
     }
@@ -249,13 +229,13 @@ void CResourceManager::ReloadText()
 
 void CResourceManager::ResetResourceMap()
 {
-    FreeMap(m_mImageHashMap);
-    FreeMap(m_mXmlHashMap);
+    DeleteAllValues<CUIString>(m_mImageHashMap);
+    DeleteAllValues<CUIString>(m_mXmlHashMap);
 }
 
 void CResourceManager::ResetTextMap()
 {
-    FreeMap(m_mTextResourceHashMap);
+    DeleteAllValues<CUIString>(m_mTextResourceHashMap);
 }
 
 } // namespace SkinUI

@@ -59,9 +59,7 @@ private:
     };
     bool LoadDocument(STRINGorID xml, const wchar_t* type, EDocKind kind);
     bool ParseDocument(const void* pData, DWORD dwSize, EDocKind kind, bool bWide = false);
-    static void FreeMap(CStdStringPtrMap& map);
     static bool AddOnce(CStdStringPtrMap& map, const wchar_t* key, const wchar_t* value);
-    static void Replace(CStdStringPtrMap& map, const wchar_t* key, const wchar_t* value);
 
     CStdStringPtrMap m_mTextResourceHashMap;
     IQueryControlText* m_pQueryInterface;

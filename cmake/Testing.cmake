@@ -1,7 +1,7 @@
 # zentrivo_add_gtest(NAME area SOURCES ... [LIBS ...] [FIXTURES ...] [PROPERTIES ...])
 #
-# One test executable per area, labelled with the area, so `ctest -L <area>` runs one area. With
-# ZENTRIVO_TEST_PER_SUITE each GoogleTest suite becomes its own CTest test (--gtest_filter=Suite.*).
+# One test executable per area. Each GoogleTest suite in the sources becomes one CTest test
+# (run as --gtest_filter=Suite.*) labelled with the area, so `ctest -L <area>` runs one area.
 # Every test needs the warm Wine fixture; more fixtures (the service stand-in) may be named.
 function(zentrivo_add_gtest)
   cmake_parse_arguments(T "" "NAME;AREA" "SOURCES;LIBS;FIXTURES;PROPERTIES" ${ARGN})
@@ -18,14 +18,6 @@ function(zentrivo_add_gtest)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${src})
   endforeach()
   list(REMOVE_DUPLICATES _suites)
-  if(NOT ZENTRIVO_TEST_PER_SUITE)
-    # Where i386 code runs through an emulator a Wine process costs tens of seconds to start:
-    # one CTest test per executable, which runs all its suites.
-    add_test(NAME ${T_AREA}.${T_NAME} COMMAND ${T_NAME})
-    set_tests_properties(${T_AREA}.${T_NAME} PROPERTIES LABELS ${T_AREA}
-      FIXTURES_REQUIRED "wine;${T_FIXTURES}" TIMEOUT 1800 ${T_PROPERTIES})
-    return()
-  endif()
   foreach(s ${_suites})
     add_test(NAME ${T_AREA}.${s} COMMAND ${T_NAME} --gtest_filter=${s}.*:*/${s}.*)
     set_tests_properties(${T_AREA}.${s} PROPERTIES LABELS ${T_AREA}

@@ -64,16 +64,54 @@ fi
 
 # Wine's 32-bit loader is an i386 Linux program. Some kernels run with 32-bit emulation switched
 # off (boot option ia32_emulation=off); there the i386 programs go through qemu's user-mode
-# emulator, registered with binfmt_misc. Slower, but the same Wine and the same tests.
-if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+# emulator, registered with binfmt_misc. qemu before 8.1 tracks guest pages one by one and
+# spends about a minute starting each Wine process, so the emulator is taken from the next
+# Debian release (a static program, installed beside nothing) from the machine's own mirror.
+QEMU_DIR=/var/cache/zentrivo/qemu
+QEMU_SUITE=trixie
+qemu_from_next_release() {
+  [ -x "$QEMU_DIR/qemu-i386" ] && return 0
+  local uri work opts
+  uri=$(awk '/^URIs:/ { print $2; exit }' /etc/apt/sources.list.d/*.sources 2>/dev/null || true)
+  [ -n "$uri" ] || uri=$(awk '$1 == "deb" { print $2; exit }' /etc/apt/sources.list 2>/dev/null || true)
+  [ -n "$uri" ] || return 1
+  work=$(mktemp -d)
+  mkdir -p "$work/lists/partial" "$work/cache/archives/partial"
+  echo "deb $uri $QEMU_SUITE main" > "$work/sources.list"
+  opts=(-o Dir::Etc::SourceList="$work/sources.list" -o Dir::Etc::SourceParts=/dev/null
+    -o Dir::State::Lists="$work/lists" -o Dir::Cache="$work/cache" -o APT::Architectures=amd64
+    -o APT::Sandbox::User=root -o Debug::NoLocking=1)
+  local try ok=0
+  for try in 1 2 3 4; do
+    if apt-get -q "${opts[@]}" update >&2 && (cd "$work" && apt-get -q "${opts[@]}" download qemu-user >&2); then
+      ok=1; break
+    fi
+    sleep $((try * 5))
+  done
+  if [ $ok -eq 1 ] && dpkg-deb -x "$work"/qemu-user_*.deb "$work/x" \
+     && [ -x "$work/x/usr/bin/qemu-i386" ]; then
+    mkdir -p "$QEMU_DIR"
+    install -m 755 "$work/x/usr/bin/qemu-i386" "$QEMU_DIR/qemu-i386"
+  fi
+  rm -rf "$work"
+  [ -x "$QEMU_DIR/qemu-i386" ]
+}
+
+if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1 \
+   || grep -q '^interpreter /usr/bin/qemu-i386-static' /proc/sys/fs/binfmt_misc/qemu-i386 2>/dev/null; then
   if [ ! -e /proc/sys/fs/binfmt_misc/register ]; then
     mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc
   fi
-  if [ ! -e /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
+  qemu=/usr/bin/qemu-i386-static
+  if qemu_from_next_release; then qemu=$QEMU_DIR/qemu-i386; else
+    echo "bootstrap: no newer qemu; Wine processes will start slowly" >&2
+  fi
+  if ! grep -q "^interpreter $qemu\$" /proc/sys/fs/binfmt_misc/qemu-i386 2>/dev/null; then
+    [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ] && echo -1 > /proc/sys/fs/binfmt_misc/qemu-i386
     # ELF, 32-bit, little endian, executable or shared object, machine 3 (i386).
-    printf '%s' ':qemu-i386:M::\x7f\x45\x4c\x46\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:OCF' \
+    printf '%s' ":qemu-i386:M::\\x7f\\x45\\x4c\\x46\\x01\\x01\\x01\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x02\\x00\\x03\\x00:\\xff\\xff\\xff\\xff\\xff\\xfe\\xfe\\x00\\xff\\xff\\xff\\xff\\xff\\xff\\xff\\xff\\xfe\\xff\\xff\\xff:$qemu:OCF" \
       > /proc/sys/fs/binfmt_misc/register
   fi
   /lib/ld-linux.so.2 --version >/dev/null 2>&1 || { echo "bootstrap: cannot run i386 programs" >&2; exit 1; }
-  echo "bootstrap: i386 programs run through qemu-i386 (32-bit emulation is off in this kernel)" >&2
+  echo "bootstrap: i386 programs run through $qemu (32-bit emulation is off in this kernel)" >&2
 fi

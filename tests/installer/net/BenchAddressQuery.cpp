@@ -79,7 +79,8 @@ int main()
     silent.Script("/ipJson.jsp", R"({"silent":true})");
     silent.Script("/client/userOperating", R"({"silent":true})");
     const double t0 = NowMs();
-    SendUsageReportTo(silent.HttpHost().c_str(), silent.HttpsHost().c_str(), [] { return 1; });
+    SendUsageReportTo(
+        silent.HttpHost().c_str(), silent.HttpsHost().c_str(), [] { return 1; }, ReportTiming::Closing);
     printf("%-34s %8.1f ms\n", "closing report, both silent", NowMs() - t0);
     return 0;
 }

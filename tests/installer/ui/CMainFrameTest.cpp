@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include "installer/net/CCurlGlobal.h"
 #include "installer/net/ServiceHosts.h"
 #include "installer/ui/CMainFrame.h"
 #include "tests/installer/net/CStandInSession.h"
 
 #include <windows.h>
 
+#include <cstring>
 #include <memory>
+#include <new>
 #include <string>
+#include <vector>
 
 // These cases use the hosts compiled into the test build, i.e. the stand-in's shared default
 // session; CTest gives this suite the resource lock "services_default".
@@ -110,21 +114,45 @@ TEST(CMainFrameServices, StartUsageReportReadsTheStateAfterASlowLookup)
     EXPECT_EQ(ReportBody("INSTALL_DOWNLOADFAIL"), reports[0].body);
 }
 
-TEST(CMainFrameServices, DestroyingTheWindowWaitsForItsReportThreads)
+// A report thread still waiting for its lookup when the window is deleted. The window lives in
+// memory the test owns and poisons after the destructor: a thread that still read the window's
+// state would send the poison's event, one that wrote to it would change the poison.
+TEST(CMainFrameServices, ReportOutlivingTheWindowTouchesNothingOfIt)
 {
     CStandInSession* s = CStandInSession::Default();
     s->Script("/tolvane/getDownUrl", R"({"status":404,"body":"none"})");
-    s->Script("/ipJson.jsp", R"({"delay_ms":800,"body":"{\"ip\":\"198.51.100.7\",\"x\":1}"})");
+    // Held longer than any wait a destructor could afford.
+    s->Script("/ipJson.jsp", R"({"delay_ms":7000,"body":"{\"ip\":\"198.51.100.7\",\"x\":1}"})");
     s->Script("/client/userOperating", R"({"body":"ok"})");
-    {
-        auto frame = std::make_unique<CMainFrame>();
-        frame->SetInstallState(InstallDone);
-        frame->StartUsageReport();
-        frame->StartUsageReport();
-        s->WaitForRequests(2);
-    } // the threads still read the state and use the library here
-    const auto reports = Reports(s->Requests());
-    ASSERT_EQ(2u, reports.size());
-    EXPECT_EQ(ReportBody("INSTALL"), reports[0].body);
-    EXPECT_EQ(ReportBody("INSTALL"), reports[1].body);
+    const int holdersBefore = CCurlGlobal::Holders();
+
+    constexpr unsigned char kPoison = 0xA5;
+    std::vector<unsigned char> memory(sizeof(CMainFrame) + alignof(CMainFrame));
+    void* place = memory.data();
+    size_t room = memory.size();
+    place = std::align(alignof(CMainFrame), sizeof(CMainFrame), place, room);
+    ASSERT_NE(nullptr, place);
+    CMainFrame* frame = new (place) CMainFrame();
+    frame->SetInstallState(InstallDownloadFailed);
+    frame->StartUsageReport();
+    s->WaitForRequests(2); // the address query and the held lookup
+
+    frame->~CMainFrame();
+    EXPECT_EQ(nullptr, GetMainFrame());
+    memset(place, kPoison, sizeof(CMainFrame));
+    EXPECT_GT(CCurlGlobal::Holders(), holdersBefore); // the thread keeps the library set up
+
+    const auto reports = Reports(s->WaitForRequests(3, 30000));
+    ASSERT_EQ(1u, reports.size());
+    EXPECT_EQ(ReportBody("INSTALL_DOWNLOADFAIL"), reports[0].body);
+    // Once the thread has let go of the library, it is done with everything.
+    const DWORD start = GetTickCount();
+    while (CCurlGlobal::Holders() != holdersBefore && GetTickCount() - start < 30000)
+        Sleep(20);
+    EXPECT_EQ(holdersBefore, CCurlGlobal::Holders());
+    const unsigned char* bytes = static_cast<const unsigned char*>(place);
+    size_t changed = 0;
+    for (size_t i = 0; i < sizeof(CMainFrame); ++i)
+        changed += bytes[i] != kPoison;
+    EXPECT_EQ(0u, changed) << "the report thread wrote into the deleted window";
 }

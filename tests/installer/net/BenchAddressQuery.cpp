@@ -2,7 +2,8 @@
 //
 // Measures QueryDownloadAddresses, the synchronous step before the main window appears, against
 // the local stand-in: a healthy service, a service that accepts and never answers, and a port
-// where nothing listens. Run through tools/services/bench-address-query.sh, which starts the
+// where nothing listens. Then the usage reports: the closing window's worst case and both kinds
+// of report against a slow service. Run through tools/services/bench-address-query.sh, which starts the
 // stand-in for the build folder and stops it afterwards.
 #include "installer/net/DownloadAddresses.h"
 #include "installer/net/UsageReport.h"
@@ -50,6 +51,22 @@ std::vector<double> Time(const std::string& host, int runs, bool* builtIn)
     return ms;
 }
 
+// One report; prints its duration and what reached the report service.
+void TimeReport(const char* what, CStandInSession& s, ReportTiming timing)
+{
+    s.Reset();
+    const double t0 = NowMs();
+    SendUsageReportTo(
+        s.HttpHost().c_str(), s.HttpsHost().c_str(), [] { return 1; }, timing);
+    const double ms = NowMs() - t0;
+    Sleep(3500); // a request given up on still reaches the stand-in after its delay
+    std::string body = "(no report received)";
+    for (const auto& r : s.Requests())
+        if (r.target == "/client/userOperating")
+            body = r.body;
+    printf("%-34s %8.1f ms  %s\n", what, ms, body.c_str());
+}
+
 } // namespace
 
 int main()
@@ -75,12 +92,16 @@ int main()
     ms = Time(goneHost, 10, &builtIn);
     Report("nothing listening (refused)", ms, builtIn);
 
-    // For comparison: the closing window's abort report when both services are silent.
+    // For comparison: the closing window's abort report when both services are silent (its
+    // worst case), and reports against a slow but working service (3 s to take up each
+    // connection): the background report waits for it, the closing report gives up.
     silent.Script("/ipJson.jsp", R"({"silent":true})");
     silent.Script("/client/userOperating", R"({"silent":true})");
-    const double t0 = NowMs();
-    SendUsageReportTo(
-        silent.HttpHost().c_str(), silent.HttpsHost().c_str(), [] { return 1; }, ReportTiming::Closing);
-    printf("%-34s %8.1f ms\n", "closing report, both silent", NowMs() - t0);
+    TimeReport("closing report, both silent", silent, ReportTiming::Closing);
+    CStandInSession slow(R"({"connection_delay_ms":3000})");
+    slow.Script("/ipJson.jsp", R"({"body":"{\"ip\":\"203.0.113.5\",\"x\":1}"})");
+    slow.Script("/client/userOperating", R"({"body":"ok"})");
+    TimeReport("background report, 3 s service", slow, ReportTiming::Background);
+    TimeReport("closing report, 3 s service", slow, ReportTiming::Closing);
     return 0;
 }

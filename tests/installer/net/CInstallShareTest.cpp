@@ -42,18 +42,20 @@ TEST(CInstallShare, ThreadKeepsItsShareAfterTheOwnerLetsGo)
     share->SetInstallState(InstallDownloaded);
     std::weak_ptr<CInstallShare> watch = share;
 
-    Gate gate;
+    Gate running, gate;
     std::atomic<int32_t> seen{-1};
     std::atomic<bool> abandoned{false};
-    HANDLE open = gate.h;
+    HANDLE started = running.h, open = gate.h;
     ASSERT_TRUE(CInstallShare::RunOnThread(share,
-                                           [open, &seen, &abandoned](CInstallShare& held)
+                                           [started, open, &seen, &abandoned](CInstallShare& held)
                                            {
+                                               SetEvent(started);
                                                WaitForSingleObject(open, 10000);
                                                seen = held.GetInstallState();
                                                abandoned = held.IsAbandoned();
                                            }));
-    // The window goes away while the thread still works.
+    // The window goes away while the thread is at work.
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(running.h, 10000));
     share->Abandon();
     share.reset();
     EXPECT_FALSE(watch.expired());

@@ -261,10 +261,10 @@ TEST(InstallerDownload, NeverLeavesHttps)
     s.Script("/files/online.exe", R"({"fill":{"size":4096}})");
     TempFile file;
     EXPECT_EQ(CURLE_UNSUPPORTED_PROTOCOL, Download(Url(s, "/down/down?path=DOCWARP_Online.exe"), file.path));
-    EXPECT_EQ("", ReadFileBytes(file.path));
+    EXPECT_EQ(0u, ReadFileBytes(file.path).size()); // nothing written
     EXPECT_EQ(CURLE_UNSUPPORTED_PROTOCOL,
               Download("http://" + s.HttpHost() + "/files/online.exe", file.path));
-    EXPECT_EQ("", ReadFileBytes(file.path));
+    EXPECT_EQ(0u, ReadFileBytes(file.path).size()); // nothing written
     const auto got = s.Requests();
     ASSERT_EQ(1u, got.size()); // the redirecting request only; nothing went over plain HTTP
     EXPECT_EQ("https", got[0].scheme);
@@ -299,7 +299,7 @@ TEST(Certificates, UntrustedServiceGetsNoRequest)
     TempFile file;
     EXPECT_EQ(CURLE_PEER_FAILED_VERIFICATION,
               Download(Url(s, "/down/down?path=DOCWARP_Online.exe"), file.path));
-    EXPECT_EQ("", ReadFileBytes(file.path));
+    EXPECT_EQ(0u, ReadFileBytes(file.path).size()); // nothing written
 
     // Only the plain-HTTP lookup was received.
     const auto got = s.Requests();

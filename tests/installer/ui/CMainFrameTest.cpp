@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "installer/net/CCurlGlobal.h"
 #include "installer/net/ServiceHosts.h"
 #include "installer/ui/CMainFrame.h"
 #include "tests/installer/net/CStandInSession.h"
@@ -124,7 +123,6 @@ TEST(CMainFrameServices, ReportOutlivingTheWindowTouchesNothingOfIt)
     // Held longer than any wait a destructor could afford.
     s->Script("/ipJson.jsp", R"({"delay_ms":7000,"body":"{\"ip\":\"198.51.100.7\",\"x\":1}"})");
     s->Script("/client/userOperating", R"({"body":"ok"})");
-    const int holdersBefore = CCurlGlobal::Holders();
 
     constexpr unsigned char kPoison = 0xA5;
     std::vector<unsigned char> memory(sizeof(CMainFrame) + alignof(CMainFrame));
@@ -136,20 +134,22 @@ TEST(CMainFrameServices, ReportOutlivingTheWindowTouchesNothingOfIt)
     frame->SetInstallState(InstallDownloadFailed);
     frame->StartUsageReport();
     s->WaitForRequests(2); // the address query and the held lookup
+    // The share carries the state and the transfer library's set-up; see who still holds it.
+    const std::weak_ptr<CInstallShare> share = frame->GetShare();
 
     frame->~CMainFrame();
     EXPECT_EQ(nullptr, GetMainFrame());
     memset(place, kPoison, sizeof(CMainFrame));
-    EXPECT_GT(CCurlGlobal::Holders(), holdersBefore); // the thread keeps the library set up
+    EXPECT_FALSE(share.expired()); // the report thread holds its own
 
     const auto reports = Reports(s->WaitForRequests(3, 30000));
     ASSERT_EQ(1u, reports.size());
     EXPECT_EQ(ReportBody("INSTALL_DOWNLOADFAIL"), reports[0].body);
-    // Once the thread has let go of the library, it is done with everything.
+    // Once the thread has let go of its share, it is done with everything.
     const DWORD start = GetTickCount();
-    while (CCurlGlobal::Holders() != holdersBefore && GetTickCount() - start < 30000)
+    while (!share.expired() && GetTickCount() - start < 30000)
         Sleep(20);
-    EXPECT_EQ(holdersBefore, CCurlGlobal::Holders());
+    EXPECT_TRUE(share.expired());
     const unsigned char* bytes = static_cast<const unsigned char*>(place);
     size_t changed = 0;
     for (size_t i = 0; i < sizeof(CMainFrame); ++i)

@@ -6,11 +6,12 @@ namespace
 {
 
 // Guards the count and the library's own set-up and clean-up, which are not safe to run while
-// another thread makes requests or sets up.
+// another thread makes requests or sets up. Never destroyed: a report thread may let go of its
+// holder while the process's static objects are already being torn down at exit.
 std::mutex& GlobalLock()
 {
-    static std::mutex s_lock;
-    return s_lock;
+    static std::mutex* s_pLock = new std::mutex;
+    return *s_pLock;
 }
 
 int g_nHolders = 0;

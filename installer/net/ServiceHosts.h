@@ -1,7 +1,8 @@
 // The compiled-in identity of the product and the hosts of the maker's services.
 //
 // Contract: returns constant texts chosen when the build is configured (cmake/ServiceHosts.cmake):
-// production hosts, or the local stand-in in a test build. A host may carry a port
+// production hosts, or the local stand-in in a test build, which also names the one
+// certificate its HTTPS requests trust. A host may carry a port
 // ("localhost:28112"); it never carries a scheme or a path. Nothing here is read at run time
 // from files, options or the environment, and nothing here makes a request.
 #pragma once

@@ -11,6 +11,8 @@
 // destructor first stops designating this window as the main window, marks the share abandoned,
 // releases a download left open and lets go of its share; it never waits for report threads,
 // and the transfer library is cleaned up when the last holder of the share is gone.
+// An installation run is meant to take the same road: its thread holds a share
+// (CInstallShare::RunOnThread), and its download gives up once the share is abandoned.
 // It does not create a window, build a skin or run an installation (other parts of the window
 // do); it shows nothing and logs nothing.
 #pragma once

@@ -51,10 +51,14 @@ std::vector<double> Time(const std::string& host, int runs, bool* builtIn)
     return ms;
 }
 
-// One report; prints its duration and what reached the report service.
-void TimeReport(const char* what, CStandInSession& s, ReportTiming timing)
+// One report against replies scripted afresh; prints its duration and what reached the report
+// service.
+void TimeReport(const char* what, CStandInSession& s, const char* lookupReply, const char* reportReply,
+                ReportTiming timing)
 {
     s.Reset();
+    s.Script("/ipJson.jsp", lookupReply);
+    s.Script("/client/userOperating", reportReply);
     const double t0 = NowMs();
     SendUsageReportTo(
         s.HttpHost().c_str(), s.HttpsHost().c_str(), [] { return 1; }, timing);
@@ -95,13 +99,12 @@ int main()
     // For comparison: the closing window's abort report when both services are silent (its
     // worst case), and reports against a slow but working service (3 s to take up each
     // connection): the background report waits for it, the closing report gives up.
-    silent.Script("/ipJson.jsp", R"({"silent":true})");
-    silent.Script("/client/userOperating", R"({"silent":true})");
-    TimeReport("closing report, both silent", silent, ReportTiming::Closing);
+    const char kSilent[] = R"({"silent":true})";
+    const char kLookup[] = R"({"body":"{\"ip\":\"203.0.113.5\",\"x\":1}"})";
+    const char kOk[] = R"({"body":"ok"})";
+    TimeReport("closing report, both silent", silent, kSilent, kSilent, ReportTiming::Closing);
     CStandInSession slow(R"({"connection_delay_ms":3000})");
-    slow.Script("/ipJson.jsp", R"({"body":"{\"ip\":\"203.0.113.5\",\"x\":1}"})");
-    slow.Script("/client/userOperating", R"({"body":"ok"})");
-    TimeReport("background report, 3 s service", slow, ReportTiming::Background);
-    TimeReport("closing report, 3 s service", slow, ReportTiming::Closing);
+    TimeReport("background report, 3 s service", slow, kLookup, kOk, ReportTiming::Background);
+    TimeReport("closing report, 3 s service", slow, kLookup, kOk, ReportTiming::Closing);
     return 0;
 }

@@ -1,8 +1,12 @@
 # Host names of the maker's services, compiled into the installer (there is no configuration
 # file, option or environment variable at run time). Each may carry a port ("host:port").
 #
-# Production builds use the cache variables below. A test build (ZENTRIVO_TEST_BUILD=ON) points
-# every host at the local stand-in (tools/services/standin.py) on 127.0.0.1 instead. Its ports
+# Production builds use the cache variables below and trust the platform's certificate store. A
+# test build (ZENTRIVO_TEST_BUILD=ON) points every host at the local stand-in
+# (tools/services/standin.py) instead: HTTPS hosts are named "localhost", the name its
+# certificate carries (libcurl's Schannel name check does not match IP-address names), and every
+# HTTPS request trusts only that certificate (ZENTRIVO_PINNED_CA_FILE, written by the stand-in
+# into the build folder; a Windows path, as the program sees it under Wine). Its ports
 # are picked once per build folder at configure time, from outside the kernel's ephemeral range
 # and free at that moment, and kept in the cache, so two build folders tested at the same time
 # use different ports. Only the stand-in's "default" session listens on these ports; the network
@@ -53,12 +57,16 @@ print(";".join(map(str, ports)), end="")
 endif()
 
 if(ZENTRIVO_TEST_BUILD)
-  set(ZENTRIVO_HOST_ADDRESS_SERVICE "127.0.0.1:${ZENTRIVO_STANDIN_HTTPS_PORT}")
-  set(ZENTRIVO_HOST_DOWNLOAD "127.0.0.1:${ZENTRIVO_STANDIN_HTTPS_PORT}")
+  set(ZENTRIVO_HOST_ADDRESS_SERVICE "localhost:${ZENTRIVO_STANDIN_HTTPS_PORT}")
+  set(ZENTRIVO_HOST_DOWNLOAD "localhost:${ZENTRIVO_STANDIN_HTTPS_PORT}")
   set(ZENTRIVO_HOST_IP_LOOKUP "127.0.0.1:${ZENTRIVO_STANDIN_HTTP_PORT}")
-  set(ZENTRIVO_HOST_REPORT "127.0.0.1:${ZENTRIVO_STANDIN_HTTPS_PORT}")
-  set(ZENTRIVO_HOST_WEB "127.0.0.1:${ZENTRIVO_STANDIN_HTTPS_PORT}")
+  set(ZENTRIVO_HOST_REPORT "localhost:${ZENTRIVO_STANDIN_HTTPS_PORT}")
+  set(ZENTRIVO_HOST_WEB "localhost:${ZENTRIVO_STANDIN_HTTPS_PORT}")
+  set(ZENTRIVO_PINNED_CA_FILE "Z:${CMAKE_BINARY_DIR}/services/ca.pem" CACHE STRING
+    "Certificate file a test build trusts instead of the platform's store")
 else()
+  unset(ZENTRIVO_PINNED_CA_FILE)
+  unset(ZENTRIVO_PINNED_CA_FILE CACHE)
   set(ZENTRIVO_HOST_ADDRESS_SERVICE "${ZENTRIVO_ADDRESS_SERVICE_HOST}")
   set(ZENTRIVO_HOST_DOWNLOAD "${ZENTRIVO_DOWNLOAD_HOST}")
   set(ZENTRIVO_HOST_IP_LOOKUP "${ZENTRIVO_IP_LOOKUP_HOST}")

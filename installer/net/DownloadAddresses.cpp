@@ -6,6 +6,7 @@
 
 #include <json/json.h>
 
+#include <cctype>
 #include <exception>
 #include <vector>
 
@@ -39,14 +40,34 @@ void StorePair(wchar_t* online, const std::string& onlineUtf8, wchar_t* offline,
     FormatWide(offline, kAddressCapacity, L"%s", wideOffline.data());
 }
 
-// A member that is a non-empty JSON text, or false.
+// The online installer is run elevated and the offline package by the user: an address that
+// names a scheme must name https. One without a scheme is fetched over https by default. A
+// scheme is what libcurl takes for one: letters, digits, "+", "-", "." before ":/".
+bool IsHttpsOrSchemeless(const std::string& address)
+{
+    size_t end = 0;
+    while (end < address.size() && (isalnum(static_cast<unsigned char>(address[end])) ||
+                                    address[end] == '+' || address[end] == '-' || address[end] == '.'))
+        ++end;
+    if (end == 0 || address.compare(end, 2, ":/") != 0)
+        return true;
+    static const char kHttps[] = "https";
+    if (end != sizeof kHttps - 1)
+        return false;
+    for (size_t i = 0; i < end; ++i)
+        if (tolower(static_cast<unsigned char>(address[i])) != kHttps[i])
+            return false;
+    return true;
+}
+
+// A member that is a non-empty JSON text and no address of another scheme than https, or false.
 bool ReadAddress(const Json::Value& object, const char* name, std::string* out)
 {
     const Json::Value& member = object[name];
     if (!member.isString())
         return false;
     *out = member.asCString();
-    return !out->empty();
+    return !out->empty() && IsHttpsOrSchemeless(*out);
 }
 
 } // namespace

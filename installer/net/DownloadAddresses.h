@@ -20,7 +20,8 @@ void StoreBuiltInAddresses(const char* downloadHost, wchar_t* online, wchar_t* o
 // Reads both addresses from a service reply. Returns false, leaving both buffers untouched,
 // when the reply is not usable: not JSON, "state" present and not 0 (or not a number), "data"
 // missing, null or empty, the inner JSON invalid or not an object, or either address missing,
-// not a text or empty. Addresses longer than kAddressCapacity - 1 characters are cut there.
+// not a text, empty or of another scheme than https ("http://..."; no scheme means https). Addresses longer
+// than kAddressCapacity - 1 characters are cut there.
 bool ParseDownloadAddresses(const std::string& reply, wchar_t* online, wchar_t* offline);
 
 // The query and its fallback. serviceHost and downloadHost are "host" or "host:port".

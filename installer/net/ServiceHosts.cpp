@@ -27,3 +27,12 @@ const char* GetWebHost()
 {
     return ZENTRIVO_HOST_WEB_TEXT;
 }
+
+const char* GetPinnedCaFile()
+{
+#ifdef ZENTRIVO_PINNED_CA_FILE
+    return ZENTRIVO_PINNED_CA_FILE;
+#else
+    return nullptr;
+#endif
+}

@@ -70,11 +70,13 @@ std::string ExtractIpText(const std::string& lookupReply)
     return IsPlainJsonString(text) ? text : std::string(kFallbackIpText);
 }
 
-std::string LookupIpText(const char* lookupHost)
+std::string LookupIpText(const char* lookupHost, ReportTiming timing)
 {
     const std::string url = std::string("http://") + (lookupHost ? lookupHost : "") + "/ipJson.jsp?json=true";
     std::string reply;
-    if (RunIpLookup(url.c_str(), &reply) != 0)
+    const tagTTimeLimits& limits =
+        timing == ReportTiming::Closing ? kClosingLookupLimits : kBackgroundLookupLimits;
+    if (RunIpLookup(url.c_str(), &reply, limits) != 0)
         return kFallbackIpText;
     return ExtractIpText(reply);
 }
@@ -89,15 +91,16 @@ std::string BuildReportBody(int32_t installState, const std::string& ipText)
 }
 
 void SendUsageReportTo(const char* lookupHost, const char* reportHost,
-                       const std::function<int32_t()>& readState)
+                       const std::function<int32_t()>& readState, ReportTiming timing)
 {
     try
     {
-        const std::string ip = LookupIpText(lookupHost);
+        const std::string ip = LookupIpText(lookupHost, timing);
         const std::string url =
             std::string("https://") + (reportHost ? reportHost : "") + "/client/userOperating";
-        RunUsageReport(url.c_str(),
-                       [&]() { return BuildReportBody(readState ? readState() : InstallStarted, ip); });
+        RunUsageReport(
+            url.c_str(), [&]() { return BuildReportBody(readState ? readState() : InstallStarted, ip); },
+            timing == ReportTiming::Closing ? kClosingReportLimits : kBackgroundReportLimits);
     }
     catch (const std::exception&)
     {

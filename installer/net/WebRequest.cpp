@@ -2,6 +2,7 @@
 
 #include "installer/net/CCurlEasy.h"
 #include "installer/net/CCurlHeaderList.h"
+#include "installer/net/ServiceHosts.h"
 
 #include <exception>
 #include <limits>
@@ -29,8 +30,27 @@ size_t CollectBody(void* data, size_t size, size_t count, void* body)
 namespace
 {
 
+// Certificate checks shared by every request; see the header. Returns the first refusal.
+CURLcode ApplyTlsPolicy(CURL* h)
+{
+    CURLcode rc = curl_easy_setopt(h, CURLOPT_SSL_OPTIONS, static_cast<long>(CURLSSLOPT_REVOKE_BEST_EFFORT));
+    if (const char* pinned = GetPinnedCaFile())
+    {
+        const CURLcode pin = curl_easy_setopt(h, CURLOPT_CAINFO, pinned);
+        if (rc == CURLE_OK)
+            rc = pin;
+    }
+    return rc;
+}
+
+void ApplyTimeLimits(CURL* h, const tagTTimeLimits& limits)
+{
+    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, limits.connectMs);
+    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, limits.totalMs);
+}
+
 // The address query and the IP lookup differ only in their default scheme and limits.
-int RunCollectingGet(const char* url, const char* scheme, long connectMs, long totalMs, std::string* body)
+int RunCollectingGet(const char* url, const char* scheme, const tagTTimeLimits& limits, std::string* body)
 {
     CCurlEasy curl;
     if (!curl)
@@ -45,8 +65,11 @@ int RunCollectingGet(const char* url, const char* scheme, long connectMs, long t
     curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &CollectBody);
     curl_easy_setopt(h, CURLOPT_WRITEDATA, static_cast<void*>(body));
     curl_easy_setopt(h, CURLOPT_MAXREDIRS, kMaxRedirects);
-    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, connectMs);
-    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, totalMs);
+    ApplyTimeLimits(h, limits);
+    // A pinned certificate that cannot be set would leave the check to a provider that may
+    // accept anything: no request then.
+    if (ApplyTlsPolicy(h) != CURLE_OK)
+        return CURLE_SSL_CACERT_BADFILE;
     return curl_easy_perform(h);
 }
 
@@ -54,15 +77,16 @@ int RunCollectingGet(const char* url, const char* scheme, long connectMs, long t
 
 int RunAddressQuery(const char* url, std::string* body)
 {
-    return RunCollectingGet(url, "https", kAddressQueryConnectTimeoutMs, kAddressQueryTimeoutMs, body);
+    return RunCollectingGet(url, "https", kAddressQueryLimits, body);
 }
 
-int RunIpLookup(const char* url, std::string* body)
+int RunIpLookup(const char* url, std::string* body, const tagTTimeLimits& limits)
 {
-    return RunCollectingGet(url, "http", kIpLookupConnectTimeoutMs, kIpLookupTimeoutMs, body);
+    return RunCollectingGet(url, "http", limits, body);
 }
 
-int RunUsageReport(const char* url, const std::function<std::string()>& makeBody)
+int RunUsageReport(const char* url, const std::function<std::string()>& makeBody,
+                   const tagTTimeLimits& limits)
 {
     CCurlHeaderList headers; // outlives the transfer below
     CCurlEasy curl;
@@ -78,8 +102,9 @@ int RunUsageReport(const char* url, const std::function<std::string()>& makeBody
     const std::string body = makeBody ? makeBody() : std::string();
     curl_easy_setopt(h, CURLOPT_POSTFIELDS, body.c_str());
     curl_easy_setopt(h, CURLOPT_MAXREDIRS, kMaxRedirects);
-    curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, kReportConnectTimeoutMs);
-    curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, kReportTimeoutMs);
+    ApplyTimeLimits(h, limits);
+    if (ApplyTlsPolicy(h) != CURLE_OK)
+        return CURLE_SSL_CACERT_BADFILE;
     return curl_easy_perform(h);
 }
 
@@ -98,10 +123,14 @@ CURLcode SetInstallerDownloadOptions(CURL* handle, const char* url, FILE* file,
     keep(curl_easy_setopt(handle, CURLOPT_URL, url));
     keep(curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L));
     keep(curl_easy_setopt(handle, CURLOPT_DEFAULT_PROTOCOL, "https"));
+    // Set before the transfer starts, so neither the address nor any redirect can leave HTTPS.
+    keep(curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "https"));
+    keep(curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "https"));
     keep(curl_easy_setopt(handle, CURLOPT_WRITEDATA, static_cast<void*>(file)));
     keep(curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L));
     keep(curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, kDownloadConnectTimeoutS));
     // Peer and host-name verification are deliberately left at their default (on).
+    keep(ApplyTlsPolicy(handle));
     // The progress display works on the classic double-precision amounts.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"

@@ -9,15 +9,17 @@
 // does it). Nothing here retries, examines status codes, logs or shows anything.
 //
 // Time limits: a silent or unreachable service must not hold up the start-up window or the
-// closing window for long, so the address query, the IP lookup and the usage report each have
-// a connect time-out and a total limit. The download has no total limit (a large file on a slow
-// line may take long) but ends as a failed transfer once no byte has arrived for
-// kDownloadStallSeconds.
+// closing window for long, so the address query and the requests of the closing report have
+// short limits. Reports sent in the background block nobody; their limits leave room for a slow
+// but healthy service. The download has no total limit (a large file on a slow line may take
+// long) but ends as a failed transfer once no byte has arrived for kDownloadStallSeconds.
 //
-// Certificate checks: the downloaded installer is later run with administrator rights, so the
-// download verifies the peer and the host name like every other request. Wine's Schannel does
-// not validate certificates by itself, so under Wine the self-signed stand-in is accepted even
-// though verification stays on; on Windows the platform's store decides.
+// Certificates: every HTTPS request verifies the peer and the host name. A revocation server
+// that cannot be reached does not fail a request (best effort). Production builds trust the
+// platform's store; a test build pins the stand-in's certificate (GetPinnedCaFile), which makes
+// libcurl check the chain and the name itself, since Wine's Schannel accepts any certificate.
+// The downloaded installer is later run with administrator rights, so the download speaks
+// HTTPS only, redirects included: an http:// address or redirect fails the transfer.
 #pragma once
 
 #include <curl/curl.h>
@@ -30,12 +32,17 @@
 constexpr int kNoHandle = 99; // result of a request whose handle could not be created
 constexpr long kMaxRedirects = 20;
 
-constexpr long kAddressQueryConnectTimeoutMs = 4000;
-constexpr long kAddressQueryTimeoutMs = 6000;
-constexpr long kIpLookupConnectTimeoutMs = 2000;
-constexpr long kIpLookupTimeoutMs = 2500;
-constexpr long kReportConnectTimeoutMs = 2000;
-constexpr long kReportTimeoutMs = 2500;
+struct tagTTimeLimits
+{
+    long connectMs; // connection set-up, TLS handshake included
+    long totalMs;   // the whole transfer
+};
+
+constexpr tagTTimeLimits kAddressQueryLimits{4000, 6000};
+constexpr tagTTimeLimits kClosingLookupLimits{2000, 2500};
+constexpr tagTTimeLimits kClosingReportLimits{2000, 2500};
+constexpr tagTTimeLimits kBackgroundLookupLimits{10000, 15000};
+constexpr tagTTimeLimits kBackgroundReportLimits{10000, 20000};
 constexpr long kDownloadConnectTimeoutS = 40;
 constexpr long kDownloadStallSeconds = 30;
 
@@ -48,17 +55,19 @@ size_t CollectBody(void* data, size_t size, size_t count, void* body);
 int RunAddressQuery(const char* url, std::string* body);
 
 // GET with an empty form body, default scheme http; the reply is appended to body.
-int RunIpLookup(const char* url, std::string* body);
+int RunIpLookup(const char* url, std::string* body, const tagTTimeLimits& limits);
 
 // POST with "Content-Type: application/json", default scheme https; the reply is not read.
 // makeBody runs once the request's options up to the header list are set, right before the
 // body is handed over, so it can read state as late as possible. It is not called when no
 // handle could be created.
-int RunUsageReport(const char* url, const std::function<std::string()>& makeBody);
+int RunUsageReport(const char* url, const std::function<std::string()>& makeBody,
+                   const tagTTimeLimits& limits);
 
 // Sets the installer download's options, in order, on a handle the caller owns and then runs
-// with curl_easy_perform: GET, default scheme https, the reply written to file by the library's
-// default writer, progress reported to progress (0 never aborts), connect time-out
-// kDownloadConnectTimeoutS and the stall limit. Returns CURLE_OK when every option was accepted.
+// with curl_easy_perform: GET, default scheme https, HTTPS only (redirects too), the reply
+// written to file by the library's default writer, progress reported to progress (non-zero
+// aborts the transfer), connect time-out kDownloadConnectTimeoutS and the stall limit. Returns
+// CURLE_OK when every option was accepted; anything else means the download must not be run.
 CURLcode SetInstallerDownloadOptions(CURL* handle, const char* url, FILE* file,
                                      curl_progress_callback progress);

@@ -2,10 +2,8 @@
 
 #include "installer/net/ServiceHosts.h"
 #include "installer/net/UsageReport.h"
-#include "installer/net/WebRequest.h"
 
-#include <windows.h>
-#include <process.h>
+#include <atomic>
 
 namespace
 {
@@ -19,13 +17,13 @@ CMainFrame* GetMainFrame()
     return g_pMainFrame.load();
 }
 
-CMainFrame::CMainFrame()
+CMainFrame::CMainFrame() : m_pShare(std::make_shared<CInstallShare>())
 {
     m_pSkinZip.reset();
     g_pMainFrame.store(this);
     SetInstallState(InstallStarted);
     m_szInstallDir[0] = L'\0';
-    curl_global_init(CURL_GLOBAL_ALL);
+    // The share's construction set the transfer library up (curl_global_init).
     m_szOfflineUrl[0] = L'\0';
     m_szOnlineUrl[0] = L'\0';
     // The settings file is touched here by the installation run's own start-up step.
@@ -34,11 +32,10 @@ CMainFrame::CMainFrame()
 
 CMainFrame::~CMainFrame()
 {
-    // A report's lookup and POST each end within their time limits; this bound covers both.
-    const DWORD start = GetTickCount();
-    const DWORD bound = static_cast<DWORD>(kIpLookupTimeoutMs + kReportTimeoutMs + 1000);
-    while (m_nReportsInFlight.load() > 0 && GetTickCount() - start < bound)
-        Sleep(10);
+    // First, so nothing started from now on finds this window through the pointer.
+    CMainFrame* self = this;
+    g_pMainFrame.compare_exchange_strong(self, nullptr);
+    m_pShare->Abandon();
     m_pSkinZip.reset();
     if (m_pDownloadFile != nullptr)
     {
@@ -50,10 +47,8 @@ CMainFrame::~CMainFrame()
         curl_easy_cleanup(m_pCurl);
         m_pCurl = nullptr;
     }
-    curl_global_cleanup();
-    // A progress callback or report thread must not reach a destroyed window.
-    CMainFrame* self = this;
-    g_pMainFrame.compare_exchange_strong(self, nullptr);
+    // Report threads keep their own shares: the library is cleaned up after the last of them.
+    m_pShare.reset();
 }
 
 void CMainFrame::FetchDownloadAddresses()
@@ -63,35 +58,29 @@ void CMainFrame::FetchDownloadAddresses()
 
 void CMainFrame::SetInstallState(int32_t value)
 {
-    m_nInstallState.store(value);
+    m_pShare->SetInstallState(value);
 }
 
 int32_t CMainFrame::GetInstallState() const
 {
-    return m_nInstallState.load();
+    return m_pShare->GetInstallState();
 }
 
 void CMainFrame::StartUsageReport()
 {
-    ++m_nReportsInFlight;
-    const uintptr_t thread = _beginthreadex(nullptr, 0, &CMainFrame::UsageReportThread, this, 0, nullptr);
-    if (thread != 0)
-        CloseHandle(reinterpret_cast<HANDLE>(thread));
-    else
-        --m_nReportsInFlight;
+    // The thread gets the share alone, never the window, so it may outlive the window.
+    CInstallShare::RunOnThread(m_pShare,
+                               [](CInstallShare& share)
+                               {
+                                   SendUsageReportTo(
+                                       GetIpLookupHost(), GetReportHost(),
+                                       [&share] { return share.GetInstallState(); },
+                                       ReportTiming::Background);
+                               });
 }
 
 void CMainFrame::SendUsageReport()
 {
-    SendUsageReportTo(GetIpLookupHost(), GetReportHost(), [this]() { return GetInstallState(); });
-}
-
-unsigned __stdcall CMainFrame::UsageReportThread(void* param)
-{
-    if (param == nullptr)
-        return 0;
-    CMainFrame* frame = static_cast<CMainFrame*>(param);
-    frame->SendUsageReport();
-    --frame->m_nReportsInFlight; // the last touch of the window
-    return 0;
+    SendUsageReportTo(
+        GetIpLookupHost(), GetReportHost(), [this]() { return GetInstallState(); }, ReportTiming::Closing);
 }

@@ -3,22 +3,26 @@
 // Contract: one CMainFrame exists per process; its constructor makes it the process-wide main
 // window (GetMainFrame), initialises the transfer library, clears every field and fetches the
 // download addresses synchronously, so both address fields hold an address afterwards (the
-// service's, or the built-in ones). InstallState is read and written whole-value from any
-// thread. StartUsageReport sends one usage report on a thread of its own that nobody waits
-// for; SendUsageReport sends one on the calling thread and returns when it has ended. The
-// destructor waits (bounded by the reports' own time limits) for report threads still running,
-// since they read InstallState and use the transfer library, then releases a download left
-// open and cleans the transfer library up.
+// service's, or the built-in ones). InstallState lives in a CInstallShare that the window and
+// its worker threads hold together, so it is read and written whole-value from any thread and
+// outlives the window as long as a thread needs it. StartUsageReport sends one usage report on
+// a thread of its own that nobody waits for; that thread touches nothing of the window, only its
+// share. SendUsageReport sends one on the calling thread and returns when it has ended. The
+// destructor first stops designating this window as the main window, marks the share abandoned,
+// releases a download left open and lets go of its share; it never waits for report threads,
+// and the transfer library is cleaned up when the last holder of the share is gone.
+// An installation run is meant to take the same road: its thread holds a share
+// (CInstallShare::RunOnThread), and its download gives up once the share is abandoned.
 // It does not create a window, build a skin or run an installation (other parts of the window
 // do); it shows nothing and logs nothing.
 #pragma once
 
+#include "installer/net/CInstallShare.h"
 #include "installer/net/DownloadAddresses.h"
 #include "installer/net/InstallState.h"
 
 #include <curl/curl.h>
 
-#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -50,22 +54,21 @@ public:
     CURL* GetTransferHandle() const { return m_pCurl; }
     FILE* GetDownloadFile() const { return m_pDownloadFile; }
 
-private:
-    static unsigned __stdcall UsageReportThread(void* param);
+    // What worker threads hold of this window; it stays valid after the window is gone.
+    const std::shared_ptr<CInstallShare>& GetShare() const { return m_pShare; }
 
+private:
     // The main window record, in its fixed order; every field starts zero/empty.
     std::unique_ptr<unsigned char[]> m_pSkinZip; // owned copy of the skin archive
     wchar_t m_szDownloadDir[260] = {};
     wchar_t m_szInstallDir[260] = {};
-    CURL* m_pCurl = nullptr;         // the running download's handle, owned while held
-    FILE* m_pDownloadFile = nullptr; // the running download's output file, owned while held
-    std::atomic<int32_t> m_nInstallState{InstallStarted};
+    CURL* m_pCurl = nullptr;                 // the running download's handle, owned while held
+    FILE* m_pDownloadFile = nullptr;         // the running download's output file, owned while held
+    std::shared_ptr<CInstallShare> m_pShare; // InstallState and the transfer library's set-up
     wchar_t m_szOfflineUrl[kAddressCapacity] = {};
     wchar_t m_szOnlineUrl[kAddressCapacity] = {};
-
-    std::atomic<int32_t> m_nReportsInFlight{0}; // report threads that may still use this window
 };
 
-// The process-wide main window: the one set by the latest CMainFrame constructor, or null once
-// that window is destroyed.
+// The process-wide main window: the one set by the latest CMainFrame constructor, or null from
+// the start of that window's destruction on.
 CMainFrame* GetMainFrame();

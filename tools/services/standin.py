@@ -6,7 +6,10 @@ Python 3 standard library only. One process serves:
     was received;
   * sessions: each session owns one HTTPS listener (address service, download host and report
     service all live on it) and one plain-HTTP listener (the IP lookup), each with its own
-    scripts and request record. Tests open a private session per test, so tests running in
+    scripts and request record. The HTTPS listener presents the trusted certificate "ca.pem"
+    of the state folder (the one a test build pins), or, when the session asks for it, a second
+    self-signed certificate "untrusted.pem" that nobody trusts. Both name localhost and
+    127.0.0.1. Tests open a private session per test, so tests running in
     parallel against one stand-in never see each other's traffic. The session "default" listens
     on fixed ports given on the command line: the ports compiled into the test build.
 
@@ -16,7 +19,10 @@ Commands:
   standin.py stop --state DIR
 
 Control interface (JSON bodies and replies):
-  POST /session                      -> {"id", "https_port", "http_port"}
+  POST /session  {options}           -> {"id", "https_port", "http_port"}
+      options: "certificate": "trusted" (default) or "untrusted";
+               "connection_delay_ms": N, every connection waits N ms before its TLS handshake
+               (HTTPS) or before its request is read (HTTP): a slow but working service
   POST /session/<id>/script          {"match": "/path" or "/path?query", "replies": [reply...]}
   POST /session/<id>/reset           forget scripts and recorded requests
   GET  /session/<id>/requests        -> [{"scheme","method","target","request_line",
@@ -73,8 +79,9 @@ def cached_fill(size):
 
 
 class Session:
-    def __init__(self, sid, ssl_ctx, https_port=0, http_port=0):
+    def __init__(self, sid, ssl_ctx, https_port=0, http_port=0, connection_delay_ms=0):
         self.id = sid
+        self.connection_delay = connection_delay_ms / 1000.0
         self.lock = threading.Lock()
         self.scripts = {}
         self.requests = []
@@ -142,6 +149,9 @@ class ServiceServer(socketserver.ThreadingMixIn, http.server.HTTPServer):
     def finish_request(self, request, client_address):
         # The TLS handshake runs on the connection's own thread, so a client that never
         # completes it cannot hold up the accept loop.
+        if self.session.connection_delay > 0:
+            if self.session.closed.wait(self.session.connection_delay):
+                return
         if self.ssl_ctx is not None:
             try:
                 request.settimeout(30)
@@ -242,18 +252,25 @@ class ServiceHandler(http.server.BaseHTTPRequestHandler):
 
 
 class Registry:
-    def __init__(self, ssl_ctx):
-        self.ssl_ctx = ssl_ctx
+    def __init__(self, contexts):
+        self.contexts = contexts  # certificate name -> server SSL context
         self.lock = threading.Lock()
         self.sessions = {}
         self.counter = 0
 
-    def create(self, sid=None, https_port=0, http_port=0):
+    def create(self, sid=None, https_port=0, http_port=0, options=None):
+        options = options or {}
+        if not isinstance(options, dict):
+            raise ValueError("session options must be an object")
+        ctx = self.contexts.get(options.get("certificate", "trusted"))
+        if ctx is None:
+            raise ValueError("unknown certificate")
+        delay = int(options.get("connection_delay_ms", 0))
         with self.lock:
             if sid is None:
                 self.counter += 1
                 sid = "s%d" % self.counter
-            session = Session(sid, self.ssl_ctx, https_port, http_port)
+            session = Session(sid, ctx, https_port, http_port, delay)
             self.sessions[sid] = session
             return session
 
@@ -311,7 +328,9 @@ class ControlHandler(http.server.BaseHTTPRequestHandler):
             return self._send(400, {"error": "bad json"})
         if parts == ["session"]:
             try:
-                return self._send(200, registry.create().ports())
+                return self._send(200, registry.create(options=request).ports())
+            except (ValueError, TypeError) as error:
+                return self._send(400, {"error": str(error)})
             except OSError as error:
                 return self._send(500, {"error": str(error)})
         if parts == ["shutdown"]:
@@ -334,23 +353,25 @@ class ControlHandler(http.server.BaseHTTPRequestHandler):
         return self._send(404, {"error": "unknown"})
 
 
-def make_certificate(state):
-    cert = os.path.join(state, "standin-cert.pem")
-    key = os.path.join(state, "standin-key.pem")
+def make_certificate(state, name):
+    """A self-signed certificate for localhost; made once, kept in the state folder."""
+    cert = os.path.join(state, name + ".pem")
+    key = os.path.join(state, name + "-key.pem")
     if not (os.path.exists(cert) and os.path.exists(key)):
         subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes",
-                        "-keyout", key, "-out", cert, "-days", "30", "-subj", "/CN=127.0.0.1",
-                        "-addext", "subjectAltName=IP:127.0.0.1,DNS:localhost"],
+                        "-keyout", key, "-out", cert, "-days", "30", "-subj", "/CN=localhost",
+                        "-addext", "subjectAltName=DNS:localhost,IP:127.0.0.1"],
                        check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.chmod(key, 0o600)
-    return cert, key
+    ctx = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    ctx.load_cert_chain(cert, key)
+    return ctx
 
 
 def serve(args):
-    cert, key = make_certificate(args.state)
-    ctx = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
-    ctx.load_cert_chain(cert, key)
-    registry = Registry(ctx)
+    # "ca.pem" is what a test build trusts; "untrusted.pem" looks just as good but is not.
+    registry = Registry({"trusted": make_certificate(args.state, "ca"),
+                         "untrusted": make_certificate(args.state, "untrusted")})
     registry.create("default", args.https_port, args.http_port)
     control = http.server.ThreadingHTTPServer(("127.0.0.1", args.control_port), ControlHandler)
     control.daemon_threads = True

@@ -4,6 +4,7 @@
 #include <curl/curl.h>
 #include <windows.h>
 
+#include "installer/net/CCurlGlobal.h"
 #include "installer/net/WebRequest.h"
 
 #include <cctype>
@@ -18,11 +19,7 @@ namespace
 {
 
 // The test programs make requests before any main window exists.
-struct CurlLibrary
-{
-    CurlLibrary() { curl_global_init(CURL_GLOBAL_ALL); }
-    ~CurlLibrary() { curl_global_cleanup(); }
-} g_curlLibrary;
+CCurlGlobal g_curlLibrary;
 
 std::string ControlUrl(const std::string& path)
 {
@@ -73,12 +70,12 @@ bool tagTRecordedRequest::Header(const std::string& name, std::string* value) co
     return false;
 }
 
-CStandInSession::CStandInSession()
+CStandInSession::CStandInSession(const std::string& options)
 {
     Json::Value reply;
-    if (!Control("POST", "/session", "{}", &reply))
+    if (!Control("POST", "/session", options, &reply))
     {
-        ADD_FAILURE() << "the service stand-in did not open a session";
+        ADD_FAILURE() << "the service stand-in did not open a session with " << options;
         return;
     }
     m_sId = reply["id"].asString();
@@ -86,7 +83,7 @@ CStandInSession::CStandInSession()
     m_nHttpPort = reply["http_port"].asInt();
 }
 
-CStandInSession::CStandInSession(const char* id) : m_sId(id), m_bOwned(false)
+CStandInSession::CStandInSession(const char* id, bool shared) : m_sId(id), m_bOwned(!shared)
 {
     m_nHttpsPort = ZENTRIVO_STANDIN_HTTPS_PORT;
     m_nHttpPort = ZENTRIVO_STANDIN_HTTP_PORT;
@@ -100,7 +97,7 @@ CStandInSession::~CStandInSession()
 
 CStandInSession* CStandInSession::Default()
 {
-    static CStandInSession* s_pDefault = new CStandInSession("default");
+    static CStandInSession* s_pDefault = new CStandInSession("default", true);
     s_pDefault->Reset();
     return s_pDefault;
 }
@@ -181,7 +178,7 @@ std::vector<tagTRecordedRequest> CStandInSession::WaitForRequests(size_t count, 
 
 std::string CStandInSession::HttpsHost() const
 {
-    return "127.0.0.1:" + std::to_string(m_nHttpsPort);
+    return "localhost:" + std::to_string(m_nHttpsPort);
 }
 
 std::string CStandInSession::HttpHost() const

@@ -1,7 +1,8 @@
 // CStandInSession: a test's handle on the local stand-in of the maker's services.
 //
 // Contract: the constructor opens a private session (its own HTTPS and HTTP ports) on the
-// stand-in whose control port was fixed at configure time; the destructor closes it, after
+// stand-in whose control port was fixed at configure time, optionally with session options
+// (a JSON object text: "certificate": "untrusted", "connection_delay_ms": N); the destructor closes it, after
 // which its ports refuse connections. Default() instead designates the shared "default"
 // session on the ports compiled into the test build (only tests holding the CTest resource lock
 // "services_default" may use it) and resets it. Scripts and reads go through the plain-HTTP
@@ -31,7 +32,7 @@ struct tagTRecordedRequest
 class CStandInSession
 {
 public:
-    CStandInSession();
+    explicit CStandInSession(const std::string& options = "{}");
     ~CStandInSession();
     CStandInSession(const CStandInSession&) = delete;
     CStandInSession& operator=(const CStandInSession&) = delete;
@@ -48,15 +49,16 @@ public:
     // Polls until at least count requests were recorded or timeoutMs passed.
     std::vector<tagTRecordedRequest> WaitForRequests(size_t count, int timeoutMs = 15000) const;
 
-    std::string HttpsHost() const; // "127.0.0.1:<port>"
-    std::string HttpHost() const;
+    // "localhost:<port>": the name the stand-in's certificates carry, which a test build checks.
+    std::string HttpsHost() const;
+    std::string HttpHost() const; // "127.0.0.1:<port>"
     int HttpsPort() const { return m_nHttpsPort; }
 
     // A JSON string literal for text (quotes and escapes added).
     static std::string Quote(const std::string& text);
 
 private:
-    explicit CStandInSession(const char* id);
+    CStandInSession(const char* id, bool shared); // the shared session of that id
     bool Control(const char* method, const std::string& path, const std::string& body,
                  Json::Value* reply) const;
 

@@ -169,3 +169,25 @@ TEST(DownloadAddresses, RefusedReplyLeavesBothFieldsUntouched)
     StoreBuiltInAddresses(kDownloadHost, a.online, a.offline);
     EXPECT_TRUE(a.IsBuiltIn());
 }
+
+TEST(DownloadAddresses, OnlyHttpsAddressesAreTaken)
+{
+    auto reply = [](const std::string& online, const std::string& offline)
+    { return R"({"state":0,"data":{"onlineUrl":")" + online + R"(","offlineUrl":")" + offline + "\"}}"; };
+    std::wstring on, off;
+    EXPECT_TRUE(Parse(reply("https://cdn/on.exe", "HTTPS://cdn/off.exe"), &on, &off));
+    EXPECT_EQ(L"https://cdn/on.exe", on);
+    EXPECT_EQ(L"HTTPS://cdn/off.exe", off);
+    EXPECT_TRUE(Parse(reply("cdn/on.exe", "cdn:8443/off.exe"))); // no scheme: fetched over https
+    // Another scheme in either address: both fall back, as for a missing address.
+    EXPECT_FALSE(Parse(reply("http://cdn/on.exe", "https://cdn/off.exe")));
+    EXPECT_FALSE(Parse(reply("HTTP://cdn/on.exe", "https://cdn/off.exe")));
+    EXPECT_FALSE(Parse(reply("https://cdn/on.exe", "http://cdn/off.exe")));
+    EXPECT_FALSE(Parse(reply("ftp://cdn/on.exe", "https://cdn/off.exe")));
+    EXPECT_FALSE(Parse(reply("http:/cdn/on.exe", "https://cdn/off.exe")));
+    EXPECT_FALSE(Parse(reply("httpsx://cdn/on.exe", "https://cdn/off.exe")));
+    EXPECT_FALSE(Parse(reply("file:///C:/on.exe", "https://cdn/off.exe")));
+
+    CStandInSession s;
+    EXPECT_TRUE(QueryWith(s, Ok(reply("http://cdn/on.exe", "https://cdn/off.exe"))).IsBuiltIn());
+}

@@ -4,6 +4,8 @@
 #include "installer/net/UsageReport.h"
 #include "tests/installer/net/CStandInSession.h"
 
+#include <windows.h>
+
 #include <atomic>
 #include <string>
 #include <thread>
@@ -17,7 +19,8 @@ tagTRecordedRequest ReportWith(CStandInSession& s, const std::string& lookupRepl
     s.Reset();
     s.Script("/ipJson.jsp", lookupReply);
     s.Script("/client/userOperating", R"({"body":"ok"})");
-    SendUsageReportTo(s.HttpHost().c_str(), s.HttpsHost().c_str(), [state] { return state; });
+    SendUsageReportTo(
+        s.HttpHost().c_str(), s.HttpsHost().c_str(), [state] { return state; }, ReportTiming::Closing);
     const auto got = s.Requests();
     for (const auto& r : got)
         if (r.target == "/client/userOperating")
@@ -104,7 +107,8 @@ TEST(UsageReport, FailedOrOddLookupSendsTheFallbackIp)
     const std::string deadHost = dead.HttpHost();
     dead.Close();
     s.Reset();
-    SendUsageReportTo(deadHost.c_str(), s.HttpsHost().c_str(), [] { return 2; });
+    SendUsageReportTo(
+        deadHost.c_str(), s.HttpsHost().c_str(), [] { return 2; }, ReportTiming::Closing);
     const auto got = s.Requests();
     ASSERT_EQ(1u, got.size());
     EXPECT_EQ(fallbackBody, got[0].body);
@@ -117,8 +121,11 @@ TEST(UsageReport, StateIsReadAfterTheLookup)
     s.Script("/client/userOperating", R"({"body":"ok"})");
     std::atomic<int32_t> state{InstallStarted};
     std::thread report(
-        [&] {
-            SendUsageReportTo(s.HttpHost().c_str(), s.HttpsHost().c_str(), [&state] { return state.load(); });
+        [&]
+        {
+            SendUsageReportTo(
+                s.HttpHost().c_str(), s.HttpsHost().c_str(), [&state] { return state.load(); },
+                ReportTiming::Background);
         });
     // Once the lookup has arrived (and is being held), the run fails quickly.
     s.WaitForRequests(1);
@@ -135,12 +142,40 @@ TEST(UsageReport, SilentOrMissingReportServiceEndsQuietly)
     CStandInSession s;
     s.Script("/ipJson.jsp", kLookup);
     s.Script("/client/userOperating", R"({"silent":true})");
-    SendUsageReportTo(s.HttpHost().c_str(), s.HttpsHost().c_str(), [] { return 1; });
+    SendUsageReportTo(
+        s.HttpHost().c_str(), s.HttpsHost().c_str(), [] { return 1; }, ReportTiming::Closing);
     EXPECT_EQ(2u, s.Requests().size());
     const std::string lookup = s.HttpHost();
     CStandInSession dead;
     const std::string report = dead.HttpsHost();
     dead.Close();
-    SendUsageReportTo(lookup.c_str(), report.c_str(), [] { return 1; });
-    SendUsageReportTo(nullptr, nullptr, nullptr);
+    SendUsageReportTo(
+        lookup.c_str(), report.c_str(), [] { return 1; }, ReportTiming::Closing);
+    SendUsageReportTo(nullptr, nullptr, nullptr, ReportTiming::Closing);
+}
+
+// A service that takes 3 s to take up each connection (TLS handshake included) is slow but
+// healthy: a report in the background waits for it, the closing window's report does not.
+TEST(UsageReport, BackgroundReportWaitsForASlowService)
+{
+    CStandInSession s(R"({"connection_delay_ms":3000})");
+    s.Script("/ipJson.jsp", kLookup);
+    s.Script("/client/userOperating", R"({"body":"ok"})");
+    SendUsageReportTo(
+        s.HttpHost().c_str(), s.HttpsHost().c_str(), [] { return InstallDone; }, ReportTiming::Background);
+    auto got = s.Requests();
+    ASSERT_EQ(2u, got.size());
+    EXPECT_EQ(R"({"softType":"DOCWARP","operateType":"INSTALL","ip":"203.0.113.5"})", got[1].body);
+
+    s.Reset();
+    s.Script("/ipJson.jsp", kLookup);
+    s.Script("/client/userOperating", R"({"body":"ok"})");
+    SendUsageReportTo(
+        s.HttpHost().c_str(), s.HttpsHost().c_str(), [] { return InstallUserAbort; }, ReportTiming::Closing);
+    // The abandoned lookup is still read by the stand-in once its delay is over; the report's
+    // handshake, taken up 3 s after the report gave up, never completes.
+    Sleep(2500);
+    got = s.Requests();
+    ASSERT_EQ(1u, got.size());
+    EXPECT_EQ("/ipJson.jsp?json=true", got[0].target);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "installer/net/DownloadAddresses.h"
+#include "installer/net/UsageReport.h"
 #include "installer/net/WebRequest.h"
 #include "tests/installer/net/CStandInSession.h"
 
@@ -97,7 +99,7 @@ TEST(WebRequest, IpLookupUsesPlainHttpByDefault)
     s.Script("/ipJson.jsp", R"({"body":"{\"ip\":\"203.0.113.5\",\"pro\":\"x\"}"})");
     std::string body;
     // No scheme: the default scheme of the lookup is http.
-    ASSERT_EQ(0, RunIpLookup((s.HttpHost() + "/ipJson.jsp?json=true").c_str(), &body));
+    ASSERT_EQ(0, RunIpLookup((s.HttpHost() + "/ipJson.jsp?json=true").c_str(), &body, kClosingLookupLimits));
     EXPECT_EQ(R"({"ip":"203.0.113.5","pro":"x"})", body);
     const auto got = s.Requests();
     ASSERT_EQ(1u, got.size());
@@ -127,7 +129,7 @@ TEST(WebRequest, RepliesAreCollectedWholeWhateverTheirShape)
     ASSERT_EQ(0, RunAddressQuery(Url(s, "/chunked").c_str(), &body));
     EXPECT_TRUE(body == StandInFill(3000000));
     body.clear();
-    ASSERT_EQ(0, RunIpLookup(("http://" + s.HttpHost() + "/nolength").c_str(), &body));
+    ASSERT_EQ(0, RunIpLookup(("http://" + s.HttpHost() + "/nolength").c_str(), &body, kClosingLookupLimits));
     EXPECT_TRUE(body == StandInFill(3000000));
 
     body = "";
@@ -171,9 +173,11 @@ TEST(WebRequest, BrokenAndSilentServicesFail)
     body.clear();
     EXPECT_EQ(CURLE_OPERATION_TIMEDOUT, RunAddressQuery(Url(s, "/silent").c_str(), &body));
     body.clear();
-    EXPECT_EQ(CURLE_OPERATION_TIMEDOUT, RunIpLookup(("http://" + s.HttpHost() + "/silent").c_str(), &body));
     EXPECT_EQ(CURLE_OPERATION_TIMEDOUT,
-              RunUsageReport(Url(s, "/silent").c_str(), [] { return std::string("{}"); }));
+              RunIpLookup(("http://" + s.HttpHost() + "/silent").c_str(), &body, kClosingLookupLimits));
+    EXPECT_EQ(CURLE_OPERATION_TIMEDOUT,
+              RunUsageReport(
+                  Url(s, "/silent").c_str(), [] { return std::string("{}"); }, kClosingReportLimits));
 
     const std::string gone = Url(s, "/x");
     s.Close(); // nothing listens there any more
@@ -185,12 +189,14 @@ TEST(WebRequest, UsageReportPostsTheBodyBuiltLast)
     CStandInSession s;
     s.Script("/client/userOperating", R"({"status":500,"body":"ignored"})");
     int built = 0;
-    EXPECT_EQ(0, RunUsageReport(Url(s, "/client/userOperating").c_str(),
-                                [&]
-                                {
-                                    ++built;
-                                    return std::string(R"({"a":1})");
-                                }));
+    EXPECT_EQ(0, RunUsageReport(
+                     Url(s, "/client/userOperating").c_str(),
+                     [&]
+                     {
+                         ++built;
+                         return std::string(R"({"a":1})");
+                     },
+                     kBackgroundReportLimits));
     EXPECT_EQ(1, built);
     const auto got = s.Requests();
     ASSERT_EQ(1u, got.size());
@@ -223,7 +229,7 @@ TEST(InstallerDownload, WritesTheWholeFileAndFollowsRedirects)
     TempFile file;
     g_progressCalls = 0;
     g_lastTotal = 0;
-    // Verification stays on; Wine's Schannel accepts the stand-in's self-signed certificate.
+    // Verification is on; the test build trusts the stand-in's certificate.
     ASSERT_EQ(CURLE_OK, Download(Url(s, "/down/down?path=DOCWARP_Online.exe"), file.path));
     const std::string bytes = ReadFileBytes(file.path);
     ASSERT_EQ(5242880u, bytes.size());
@@ -244,4 +250,60 @@ TEST(InstallerDownload, StalledOrResetTransferFails)
     EXPECT_NE(CURLE_OK, Download(Url(s, "/reset"), file.path));
     // No byte for kDownloadStallSeconds ends the transfer instead of leaving it hanging.
     EXPECT_EQ(CURLE_OPERATION_TIMEDOUT, Download(Url(s, "/stall"), file.path));
+}
+
+TEST(InstallerDownload, NeverLeavesHttps)
+{
+    CStandInSession s;
+    // The redirect target exists on the session's plain-HTTP listener.
+    s.Script("/down/down?path=DOCWARP_Online.exe",
+             R"({"status":302,"headers":[["Location","http://)" + s.HttpHost() + R"(/files/online.exe"]]})");
+    s.Script("/files/online.exe", R"({"fill":{"size":4096}})");
+    TempFile file;
+    EXPECT_EQ(CURLE_UNSUPPORTED_PROTOCOL, Download(Url(s, "/down/down?path=DOCWARP_Online.exe"), file.path));
+    EXPECT_EQ(0u, ReadFileBytes(file.path).size()); // nothing written
+    EXPECT_EQ(CURLE_UNSUPPORTED_PROTOCOL,
+              Download("http://" + s.HttpHost() + "/files/online.exe", file.path));
+    EXPECT_EQ(0u, ReadFileBytes(file.path).size()); // nothing written
+    const auto got = s.Requests();
+    ASSERT_EQ(1u, got.size()); // the redirecting request only; nothing went over plain HTTP
+    EXPECT_EQ("https", got[0].scheme);
+}
+
+// The stand-in presents a self-signed certificate the test build does not trust. Every HTTPS
+// request must refuse it before any request is sent.
+TEST(Certificates, UntrustedServiceGetsNoRequest)
+{
+    CStandInSession s(R"({"certificate":"untrusted"})");
+    s.Script(
+        "/tolvane/getDownUrl",
+        R"({"body":"{\"state\":0,\"data\":{\"onlineUrl\":\"https://x/on.exe\",\"offlineUrl\":\"https://x/off.exe\"}}"})");
+    s.Script("/ipJson.jsp", R"({"body":"{\"ip\":\"203.0.113.5\",\"pro\":\"x\"}"})");
+    s.Script("/client/userOperating", R"({"body":"ok"})");
+    s.Script("/down/down", R"({"fill":{"size":4096}})");
+
+    std::string body;
+    EXPECT_EQ(CURLE_PEER_FAILED_VERIFICATION,
+              RunAddressQuery(Url(s, "/tolvane/getDownUrl?softType=DOCWARP").c_str(), &body));
+    EXPECT_EQ("", body);
+    wchar_t online[kAddressCapacity], offline[kAddressCapacity];
+    QueryDownloadAddresses(s.HttpsHost().c_str(), "dl.test", online, offline);
+    EXPECT_STREQ(L"https://dl.test/down/down?path=DOCWARP_Online.exe", online);
+
+    EXPECT_EQ(CURLE_PEER_FAILED_VERIFICATION, RunUsageReport(
+                                                  Url(s, "/client/userOperating").c_str(),
+                                                  [] { return std::string("{}"); }, kClosingReportLimits));
+    SendUsageReportTo(
+        s.HttpHost().c_str(), s.HttpsHost().c_str(), [] { return 1; }, ReportTiming::Closing);
+
+    TempFile file;
+    EXPECT_EQ(CURLE_PEER_FAILED_VERIFICATION,
+              Download(Url(s, "/down/down?path=DOCWARP_Online.exe"), file.path));
+    EXPECT_EQ(0u, ReadFileBytes(file.path).size()); // nothing written
+
+    // Only the plain-HTTP lookup was received.
+    const auto got = s.Requests();
+    ASSERT_EQ(1u, got.size());
+    EXPECT_EQ("http", got[0].scheme);
+    EXPECT_EQ("/ipJson.jsp?json=true", got[0].target);
 }

@@ -6,8 +6,11 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <memory>
+#include <new>
 #include <string>
+#include <vector>
 
 // These cases use the hosts compiled into the test build, i.e. the stand-in's shared default
 // session; CTest gives this suite the resource lock "services_default".
@@ -110,21 +113,46 @@ TEST(CMainFrameServices, StartUsageReportReadsTheStateAfterASlowLookup)
     EXPECT_EQ(ReportBody("INSTALL_DOWNLOADFAIL"), reports[0].body);
 }
 
-TEST(CMainFrameServices, DestroyingTheWindowWaitsForItsReportThreads)
+// A report thread still waiting for its lookup when the window is deleted. The window lives in
+// memory the test owns and poisons after the destructor: a thread that still read the window's
+// state would send the poison's event, one that wrote to it would change the poison.
+TEST(CMainFrameServices, ReportOutlivingTheWindowTouchesNothingOfIt)
 {
     CStandInSession* s = CStandInSession::Default();
     s->Script("/tolvane/getDownUrl", R"({"status":404,"body":"none"})");
-    s->Script("/ipJson.jsp", R"({"delay_ms":800,"body":"{\"ip\":\"198.51.100.7\",\"x\":1}"})");
+    // Held longer than any wait a destructor could afford.
+    s->Script("/ipJson.jsp", R"({"delay_ms":7000,"body":"{\"ip\":\"198.51.100.7\",\"x\":1}"})");
     s->Script("/client/userOperating", R"({"body":"ok"})");
-    {
-        auto frame = std::make_unique<CMainFrame>();
-        frame->SetInstallState(InstallDone);
-        frame->StartUsageReport();
-        frame->StartUsageReport();
-        s->WaitForRequests(2);
-    } // the threads still read the state and use the library here
-    const auto reports = Reports(s->Requests());
-    ASSERT_EQ(2u, reports.size());
-    EXPECT_EQ(ReportBody("INSTALL"), reports[0].body);
-    EXPECT_EQ(ReportBody("INSTALL"), reports[1].body);
+
+    constexpr unsigned char kPoison = 0xA5;
+    std::vector<unsigned char> memory(sizeof(CMainFrame) + alignof(CMainFrame));
+    void* place = memory.data();
+    size_t room = memory.size();
+    place = std::align(alignof(CMainFrame), sizeof(CMainFrame), place, room);
+    ASSERT_NE(nullptr, place);
+    CMainFrame* frame = new (place) CMainFrame();
+    frame->SetInstallState(InstallDownloadFailed);
+    frame->StartUsageReport();
+    s->WaitForRequests(2); // the address query and the held lookup
+    // The share carries the state and the transfer library's set-up; see who still holds it.
+    const std::weak_ptr<CInstallShare> share = frame->GetShare();
+
+    frame->~CMainFrame();
+    EXPECT_EQ(nullptr, GetMainFrame());
+    memset(place, kPoison, sizeof(CMainFrame));
+    EXPECT_FALSE(share.expired()); // the report thread holds its own
+
+    const auto reports = Reports(s->WaitForRequests(3, 30000));
+    ASSERT_EQ(1u, reports.size());
+    EXPECT_EQ(ReportBody("INSTALL_DOWNLOADFAIL"), reports[0].body);
+    // Once the thread has let go of its share, it is done with everything.
+    const DWORD start = GetTickCount();
+    while (!share.expired() && GetTickCount() - start < 30000)
+        Sleep(20);
+    EXPECT_TRUE(share.expired());
+    const unsigned char* bytes = static_cast<const unsigned char*>(place);
+    size_t changed = 0;
+    for (size_t i = 0; i < sizeof(CMainFrame); ++i)
+        changed += bytes[i] != kPoison;
+    EXPECT_EQ(0u, changed) << "the report thread wrote into the deleted window";
 }

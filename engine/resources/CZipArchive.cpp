@@ -25,7 +25,6 @@ struct CZipArchive::TSource
     const BYTE* pData = nullptr;
     DWORD dwSize = 0;
     DWORD dwPos = 0;
-    bool bShortRead = false; // the last read gave fewer bytes than asked
     CFileHandle file;
 
     bool IsFile() const { return file.IsValid(); }
@@ -49,10 +48,7 @@ voidpf ZCALLBACK SourceOpen(voidpf opaque, const char*, int mode)
 uLong ZCALLBACK SourceRead(voidpf, voidpf stream, void* buf, uLong size)
 {
     TSource* pSource = static_cast<TSource*>(stream);
-    if (pSource == nullptr)
-        return 0;
-    pSource->bShortRead = size > 0;
-    if (buf == nullptr || pSource->dwPos >= pSource->dwSize)
+    if (pSource == nullptr || buf == nullptr || pSource->dwPos >= pSource->dwSize)
         return 0;
     DWORD dwLeft = pSource->dwSize - pSource->dwPos;
     DWORD dwCount = size < dwLeft ? static_cast<DWORD>(size) : dwLeft;
@@ -71,7 +67,6 @@ uLong ZCALLBACK SourceRead(voidpf, voidpf stream, void* buf, uLong size)
         dwCount = dwRead;
     }
     pSource->dwPos += dwCount;
-    pSource->bShortRead = dwCount < size;
     return dwCount;
 }
 
@@ -120,12 +115,9 @@ int ZCALLBACK SourceClose(voidpf, voidpf)
     return 0; // the archive object owns and closes the source
 }
 
-// minizip reads header fields byte by byte and takes a read that hit the end for a field of
-// whatever it held before unless the stream reports an error: a cut-off field is an error.
-int ZCALLBACK SourceError(voidpf, voidpf stream)
+int ZCALLBACK SourceError(voidpf, voidpf)
 {
-    const TSource* pSource = static_cast<const TSource*>(stream);
-    return pSource != nullptr && pSource->bShortRead ? 1 : 0;
+    return 0;
 }
 
 const DWORD END_RECORD_SIZE = 22;       // end-of-central-directory record without its comment
@@ -141,8 +133,8 @@ bool ReadSourceAt(TSource* pSource, DWORD dwPos, BYTE* pOut, DWORD dwCount)
 
 // Whether the last end-of-central-directory signature (the one minizip will use) starts a
 // complete record: its fixed fields and the comment it announces all lie within the source.
-// A download cut short inside the record must not open as an archive whose fields read as
-// zeros or repeated bytes.
+// minizip reads a field cut off by the end of the source as whatever the previous byte was,
+// so a download cut short inside the record would open with made-up counts and offsets.
 bool HasCompleteEndRecord(TSource* pSource)
 {
     if (pSource->dwSize < 4)

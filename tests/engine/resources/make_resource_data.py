@@ -119,6 +119,12 @@ def hostile(out, valid):
     d = bytearray(valid)
     struct.pack_into("<I", d, eocd + 16, len(valid) + 1000)
     write(os.path.join(out, "bad_cd_offset.zip"), bytes(d))
+    # A central directory declared one byte shorter than it is: minizip starts reading it one
+    # byte late and finds no header there.
+    d = bytearray(valid)
+    size = struct.unpack_from("<I", valid, eocd + 12)[0]
+    struct.pack_into("<I", d, eocd + 12, size - 1)
+    write(os.path.join(out, "cd_size_short.zip"), bytes(d))
     # Every local header offset pointing beyond the end.
     d = bytearray(valid)
     for cpos, _ in central_entries(valid):

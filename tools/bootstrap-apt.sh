@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(g++-mingw-w64-i686-posix mingw-w64-tools wine wine32:i386 xvfb xauth
   fonts-wqy-microhei cmake dpkg-dev googletest libz-mingw-w64-dev libstb-dev python3
-  openssl imagemagick xdotool zip unzip make ninja-build qemu-user-static)
+  openssl imagemagick xdotool zip unzip libarchive-tools p7zip-full make ninja-build qemu-user-static)
 
 need_update=0
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

@@ -5,12 +5,12 @@ namespace SkinUI
 
 STRINGorID::STRINGorID(const wchar_t* lpString) : m_lpstr(lpString) {}
 
-// MAKEINTRESOURCEW keeps only the low 16 bits, which is what resource numbers are.
-STRINGorID::STRINGorID(unsigned int nID) : m_lpstr(MAKEINTRESOURCEW(nID)) {}
+// Resource numbers are 16 bits; cutting a larger number would alias an unrelated resource.
+STRINGorID::STRINGorID(unsigned int nID) : m_lpstr(nID <= 0xFFFFu ? MAKEINTRESOURCEW(nID) : nullptr) {}
 
 bool STRINGorID::IsID() const
 {
-    return IS_INTRESOURCE(m_lpstr);
+    return m_lpstr != nullptr && IS_INTRESOURCE(m_lpstr);
 }
 
 WORD STRINGorID::GetID() const

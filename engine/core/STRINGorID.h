@@ -1,5 +1,9 @@
 // STRINGorID: a resource reference, either a resource name (wide text, not copied: the caller
-// keeps it alive) or a resource number in MAKEINTRESOURCE form (cut to 16 bits).
+// keeps it alive) or a resource number in MAKEINTRESOURCE form.
+//
+// Contract: only numbers 1..65535 are resource numbers. A larger number names nothing (the
+// reference is null, as for a null name) rather than the resource whose number is its low 16
+// bits: a skin naming image 65666 must not silently get image 130.
 //
 // Not done: no ownership, no validation that the resource exists.
 #pragma once
@@ -15,10 +19,10 @@ public:
     STRINGorID(const wchar_t* lpString);
     STRINGorID(unsigned int nID);
 
-    bool IsID() const;  // true for a resource number
-    WORD GetID() const; // the number, 0 for a name
+    bool IsID() const;  // true for a resource number (never for a null reference)
+    WORD GetID() const; // the number, 0 for a name or a null reference
 
-    const wchar_t* m_lpstr; // name pointer or MAKEINTRESOURCEW(number)
+    const wchar_t* m_lpstr; // name pointer, MAKEINTRESOURCEW(number) or null
 };
 
 } // namespace SkinUI

@@ -242,6 +242,11 @@ int CImageLoader::LoadGifImageFromMemory(const BYTE* pData, DWORD dwSize, CStdPt
     return nAdded;
 }
 
+unsigned long long CImageLoader::GetDecoderBytesRequested()
+{
+    return DecoderBytesRequested();
+}
+
 void CImageLoader::FreeImage(tagTImageInfo* bitmap, bool bDelete)
 {
     if (bitmap == nullptr)
@@ -262,7 +267,7 @@ DWORD CImageLoader::LoadImage2Memory(STRINGorID bitmap, const wchar_t* type, CBy
     {
         if (CResourceReader::ReadModuleResource(bitmap, type, instance, out) != CResourceReader::READ_OK &&
             !bitmap.IsID() && bitmap.m_lpstr != nullptr)
-            CResourceReader::ReadFile(bitmap.m_lpstr, out); // a named image not in the module: its path
+            CResourceReader::ReadFile(bitmap.m_lpstr, out); // not in the module: its full path
         return out.GetSize();
     }
     if (bitmap.IsID() || bitmap.m_lpstr == nullptr || *bitmap.m_lpstr == L'\0')

@@ -8,8 +8,9 @@
 // down, width recomputed from the rounded height), else at the manager's DPI scale, else at
 // scale 1; a non-zero fill colour repaints every plainly coloured fill, fully opaque. Images
 // larger than MAX_IMAGE_DIMENSION on a side or MAX_IMAGE_PIXELS in all are refused before
-// their pixels are allocated. Names go through CResourceManager's image index, then the skin
-// resources (CResourceReader), then the name as a plain path.
+// their pixels are allocated (the decoders are not even started). Names go through
+// CResourceManager's image index, then the skin resources (CResourceReader), then the name
+// itself when it is a fully qualified path.
 //
 // Not done: no caching (the paint manager's image tables cache), no HSL adjustment.
 #pragma once
@@ -60,6 +61,10 @@ public:
 
     // Deletes the bitmap and the saved pixel copy; deletes the record when bDelete.
     static void FreeImage(tagTImageInfo* bitmap, bool bDelete = true);
+
+    // Bytes the raster decoders have asked for since the process started (decoding statistics
+    // for tests and benchmarks).
+    static unsigned long long GetDecoderBytesRequested();
 
     // RGBA rows (top first) to a record, following the pixel rules above.
     static tagTImageInfo* CreateImageFromRGBA(const BYTE* pRGBA, int width, int height, DWORD mask);

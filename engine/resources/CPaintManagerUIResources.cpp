@@ -86,13 +86,6 @@ tagTFontInfo* FindFont(const CStdStringPtrMap& table, const wchar_t* pStrFontNam
     return nullptr;
 }
 
-bool IsAbsolutePath(const wchar_t* p)
-{
-    if (p == nullptr || p[0] == L'\0')
-        return false;
-    return p[0] == L'\\' || p[0] == L'/' || (p[1] == L':');
-}
-
 // Default colours: the shared value changes and the window follows only when it still had
 // the old shared value.
 void SetColor(DWORD tagTResInfo::*field, tagTResInfo& window, tagTResInfo& shared, DWORD dwColor,
@@ -252,11 +245,14 @@ CZipArchive* CPaintManagerUI::GetResourceZipHandle()
     return m_hResourceZip.get();
 }
 
+// Empty unless the archive's path is fully qualified: a relative archive name under an empty or
+// relative resource folder would otherwise be opened from the current directory.
 CUIString CPaintManagerUI::GetResourceZipPath()
 {
-    if (IsAbsolutePath(m_pStrResourceZip))
+    if (CResourceReader::IsFullyQualifiedPath(m_pStrResourceZip))
         return m_pStrResourceZip;
-    return m_pStrResourcePath + m_pStrResourceZip;
+    CUIString sPath = m_pStrResourcePath + m_pStrResourceZip;
+    return CResourceReader::IsFullyQualifiedPath(sPath) ? sPath : CUIString();
 }
 
 void CPaintManagerUI::SetInstance(HINSTANCE hInst)

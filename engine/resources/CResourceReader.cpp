@@ -24,6 +24,17 @@ bool CResourceReader::ToAnsiPassword(const wchar_t* pszPassword, CByteBuffer& ou
     return true;
 }
 
+bool CResourceReader::IsFullyQualifiedPath(const wchar_t* pszPath)
+{
+    if (pszPath == nullptr)
+        return false;
+    auto isSeparator = [](wchar_t c) { return c == L'\\' || c == L'/'; };
+    const wchar_t c = pszPath[0];
+    if (((c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z')) && pszPath[1] == L':')
+        return isSeparator(pszPath[2]); // "C:name" is relative to drive C's current folder
+    return isSeparator(pszPath[0]) && isSeparator(pszPath[1]) && pszPath[2] != L'\0';
+}
+
 CResourceReader::EReadResult CResourceReader::ReadModuleResource(STRINGorID name, const wchar_t* pszType,
                                                                  HINSTANCE hInst, CByteBuffer& out,
                                                                  DWORD dwMaxSize)
@@ -59,6 +70,8 @@ CResourceReader::EReadResult CResourceReader::ReadFile(const wchar_t* pszPath, C
     out.Free();
     if (pszPath == nullptr || *pszPath == L'\0')
         return READ_OPEN_FAILED;
+    if (!IsFullyQualifiedPath(pszPath))
+        return READ_NOT_QUALIFIED;
     CFileHandle file(::CreateFileW(pszPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                    FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsValid())

@@ -6,10 +6,13 @@
 // MAX_SKIN_FILE_SIZE); a member or file whose size exceeds it is refused before anything is
 // allocated. Archive member names have every '\' replaced by '/'. An archive opened only for
 // one read is closed again. Results say why a read failed so callers can report it.
+// Files are opened by fully qualified paths only: the installer runs from a download folder
+// that other programs write into, so a relative name (or a relative resource folder) is never
+// resolved against the current directory. A name missing from the archive is therefore only
+// looked for again when it is itself a fully qualified path.
 //
 // Not done: no caching (the callers cache what they decode); no resource index lookups (the
-// image loader asks CResourceManager first); no fallback to the name as a plain path (the
-// callers that want it call ReadFile themselves).
+// image loader asks CResourceManager first).
 #pragma once
 
 #include <windows.h>
@@ -41,14 +44,15 @@ public:
         READ_NO_ARCHIVE,     // an archive is configured but cannot be opened
         READ_NOT_IN_ARCHIVE, // no such member
         READ_UNZIP_FAILED,   // the member could not be unpacked
-        READ_NO_MEMORY
+        READ_NO_MEMORY,
+        READ_NOT_QUALIFIED // a relative path: never resolved against the current directory
     };
 
     // Module resource of a type (hInst null = CPaintManagerUI::GetResourceDll()); the bytes
     // are copied.
     static EReadResult ReadModuleResource(STRINGorID name, const wchar_t* pszType, HINSTANCE hInst,
                                           CByteBuffer& out, DWORD dwMaxSize = MAX_RESOURCE_SIZE);
-    // A whole file (shared reading).
+    // A whole file (shared reading); the path must be fully qualified.
     static EReadResult ReadFile(const wchar_t* pszPath, CByteBuffer& out,
                                 DWORD dwMaxSize = MAX_RESOURCE_SIZE);
     // Without an archive: resource folder + name; with one: the archive member.
@@ -59,8 +63,12 @@ public:
                                        DWORD dwMaxSize = MAX_RESOURCE_SIZE);
     // The archive password in the system ANSI code page (empty buffer = no password).
     static bool ToAnsiPassword(const wchar_t* pszPassword, CByteBuffer& out);
+    // "X:\..." or "\\server\..." (either separator): a path that names the same file whatever
+    // the current directory and drive are.
+    static bool IsFullyQualifiedPath(const wchar_t* pszPath);
 
-    // Images and font files: ReadSkinResource, then the name itself as a path.
+    // Images and font files: ReadSkinResource, then the name itself when it is a fully
+    // qualified path.
     static EReadResult ReadImageOrFont(const wchar_t* pszName, CByteBuffer& out,
                                        DWORD dwMaxSize = MAX_RESOURCE_SIZE);
 };

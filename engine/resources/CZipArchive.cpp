@@ -120,6 +120,56 @@ int ZCALLBACK SourceError(voidpf, voidpf)
     return 0;
 }
 
+const DWORD END_RECORD_SIZE = 22;       // end-of-central-directory record without its comment
+const DWORD END_RECORD_SEARCH = 0xFFFF; // how far before the end minizip looks for it
+
+bool ReadSourceAt(TSource* pSource, DWORD dwPos, BYTE* pOut, DWORD dwCount)
+{
+    if (dwPos > pSource->dwSize || dwCount > pSource->dwSize - dwPos)
+        return false;
+    pSource->dwPos = dwPos;
+    return SourceRead(nullptr, pSource, pOut, dwCount) == dwCount;
+}
+
+// Whether the last end-of-central-directory signature (the one minizip will use) starts a
+// complete record: its fixed fields and the comment it announces all lie within the source.
+// minizip reads a field cut off by the end of the source as whatever the previous byte was,
+// so a download cut short inside the record would open with made-up counts and offsets.
+bool HasCompleteEndRecord(TSource* pSource)
+{
+    if (pSource->dwSize < 4)
+        return false;
+    DWORD dwTail = pSource->dwSize < END_RECORD_SEARCH + END_RECORD_SIZE
+                       ? pSource->dwSize
+                       : END_RECORD_SEARCH + END_RECORD_SIZE;
+    DWORD dwStart = pSource->dwSize - dwTail;
+    BYTE buf[1024 + 3];
+    // Scan backwards in blocks that overlap by three bytes so no signature is split.
+    DWORD dwEnd = pSource->dwSize;
+    while (dwEnd > dwStart)
+    {
+        DWORD dwBlock = dwEnd - dwStart < 1024 + 3 ? dwEnd - dwStart : 1024 + 3;
+        DWORD dwFrom = dwEnd - dwBlock;
+        if (!ReadSourceAt(pSource, dwFrom, buf, dwBlock))
+            return false;
+        for (DWORD i = dwBlock >= 4 ? dwBlock - 4 + 1 : 0; i-- > 0;)
+        {
+            if (buf[i] != 'P' || buf[i + 1] != 'K' || buf[i + 2] != 5 || buf[i + 3] != 6)
+                continue;
+            DWORD dwRecord = dwFrom + i;
+            BYTE record[END_RECORD_SIZE];
+            if (!ReadSourceAt(pSource, dwRecord, record, END_RECORD_SIZE))
+                return false;
+            DWORD dwComment = record[20] | (static_cast<DWORD>(record[21]) << 8);
+            return pSource->dwSize - dwRecord - END_RECORD_SIZE >= dwComment;
+        }
+        if (dwFrom == dwStart)
+            break;
+        dwEnd = dwFrom + 3;
+    }
+    return false;
+}
+
 // ASCII-only case folding: other bytes of UTF-8 names must match exactly.
 bool SameNameAsciiNoCase(const char* a, const char* b, size_t n)
 {
@@ -208,20 +258,26 @@ DWORD ReadEncrypted(unzFile hUnzip, const unz_file_info& info, const char* pszPa
     DWORD dwTotal = 0;
     if (info.compression_method == 0)
     {
-        while (dwTotal < dwSize)
+        // The member's data is what follows the encryption header; its end is counted here,
+        // not asked of minizip, whose raw-mode count still includes the header's 12 bytes.
+        if (info.compressed_size < sizeof(header))
+            return CZipArchive::ZR_CORRUPT;
+        const DWORD dwData = static_cast<DWORD>(info.compressed_size - sizeof(header));
+        if (static_cast<DWORD>(info.uncompressed_size) != dwData)
+            return CZipArchive::ZR_CORRUPT; // a stored member's two sizes must agree
+        const DWORD dwWanted = dwSize < dwData ? dwSize : dwData;
+        while (dwTotal < dwWanted)
         {
-            DWORD want = dwSize - dwTotal < CHUNK ? dwSize - dwTotal : CHUNK;
+            DWORD want = dwWanted - dwTotal < CHUNK ? dwWanted - dwTotal : CHUNK;
             int n = unzReadCurrentFile(hUnzip, chunk, want);
-            if (n < 0)
-                return CZipArchive::ZR_CORRUPT;
-            if (n == 0)
-                break;
+            if (n <= 0)
+                return CZipArchive::ZR_CORRUPT; // unreadable, or ended before its stated size
             cipher.Decrypt(chunk, static_cast<DWORD>(n));
             std::memcpy(pOut + dwTotal, chunk, static_cast<size_t>(n));
             dwTotal += static_cast<DWORD>(n);
             *pdwProduced = dwTotal;
         }
-        return dwTotal == dwSize && unzeof(hUnzip) == 0 ? CZipArchive::ZR_MORE : CZipArchive::ZR_OK;
+        return dwTotal < dwData ? CZipArchive::ZR_MORE : CZipArchive::ZR_OK;
     }
 
     CRawInflate inflater;
@@ -324,6 +380,12 @@ CZipArchive* CZipArchive::Open(TSource* pSource, const char* pszPassword)
         std::memcpy(pArchive->m_Password.GetData(), pszPassword, nPassword);
     }
 
+    if (!HasCompleteEndRecord(pSource))
+    {
+        delete pArchive;
+        return nullptr;
+    }
+
     zlib_filefunc_def io;
     io.zopen_file = SourceOpen;
     io.zread_file = SourceRead;
@@ -348,6 +410,12 @@ CZipArchive* CZipArchive::Open(TSource* pSource, const char* pszPassword)
     }
     pArchive->m_nItems = static_cast<int>(info.number_entry);
     pArchive->m_iCurrent = unzGoToFirstFile(hUnzip) == UNZ_OK ? 0 : -1;
+    if (pArchive->m_nItems > 0 && pArchive->m_iCurrent < 0)
+    {
+        // The directory cannot be read: an archive none of whose members could be found.
+        delete pArchive;
+        return nullptr;
+    }
     return pArchive;
 }
 

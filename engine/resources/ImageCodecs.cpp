@@ -9,13 +9,25 @@
 namespace SkinUI
 {
 
+namespace
+{
+unsigned long long s_ullBytesRequested = 0; // decoding runs on the UI thread only
+}
+
+unsigned long long DecoderBytesRequested()
+{
+    return s_ullBytesRequested;
+}
+
 void* DecoderMalloc(size_t size)
 {
+    s_ullBytesRequested += size;
     return size <= static_cast<size_t>(MAX_DECODER_ALLOCATION) ? std::malloc(size) : nullptr;
 }
 
 void* DecoderRealloc(void* p, size_t size)
 {
+    s_ullBytesRequested += size;
     return size <= static_cast<size_t>(MAX_DECODER_ALLOCATION) ? std::realloc(p, size) : nullptr;
 }
 

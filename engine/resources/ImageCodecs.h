@@ -3,7 +3,8 @@
 //
 // Contract: every allocation stb_image makes goes through a capped allocator that refuses
 // blocks above MAX_DECODER_ALLOCATION, so a hostile file (a tiny PNG claiming huge dimensions,
-// a GIF with endless frames) fails instead of exhausting the 32-bit address space.
+// a GIF with endless frames) fails instead of exhausting the 32-bit address space. The bytes
+// asked for are added up (DecoderBytesRequested), so callers can see whether a decode ran.
 //
 // Not done: nanosvg's own allocations are bounded by the caller (the input size and the
 // raster size it asks for).
@@ -23,6 +24,7 @@ enum
 void* DecoderMalloc(size_t size);
 void* DecoderRealloc(void* p, size_t size);
 void DecoderFree(void* p);
+unsigned long long DecoderBytesRequested(); // since the process started; UI thread only
 } // namespace SkinUI
 
 #define STBI_MALLOC(sz) SkinUI::DecoderMalloc(sz)

@@ -19,9 +19,19 @@ TEST(STRINGorIDForms, NameOrNumber)
     EXPECT_EQ(130, byId.GetID());
     EXPECT_EQ(MAKEINTRESOURCEW(130), byId.m_lpstr);
 
-    const STRINGorID cut(0x10082u); // only the low 16 bits are a resource number
-    EXPECT_TRUE(cut.IsID());
-    EXPECT_EQ(0x82, cut.GetID());
+    const STRINGorID highest(0xFFFFu);
+    EXPECT_TRUE(highest.IsID());
+    EXPECT_EQ(0xFFFF, highest.GetID());
+
+    // Above 16 bits nothing is named: 0x10082 must not become resource 130.
+    for (unsigned int n : {0x10000u, 0x10082u, 0xFFFFFFFFu})
+    {
+        const STRINGorID tooLarge(n);
+        EXPECT_EQ(nullptr, tooLarge.m_lpstr) << n;
+        EXPECT_FALSE(tooLarge.IsID()) << n;
+        EXPECT_EQ(0, tooLarge.GetID()) << n;
+    }
+    EXPECT_FALSE(STRINGorID(static_cast<const wchar_t*>(nullptr)).IsID());
 }
 
 TEST(CUIWaitCursorScope, ShowsWaitThenRestores)

@@ -3,6 +3,9 @@
 
 #include "engine/manager/CDPI.h"
 
+// After CDPI.h: it brings windows.h, which versionhelpers.h needs first.
+#include <versionhelpers.h>
+
 using SkinUI::CDPI;
 
 TEST(DPI, StartsAtOneHundredPercentPerMonitorAware)
@@ -49,15 +52,60 @@ TEST(DPI, RectanglesKeepTheirScaledSize)
     dpi.Scale(static_cast<RECT*>(nullptr));
 }
 
-TEST(DPI, SystemAwareFactorIsTheFirstOne)
+namespace
 {
+
+// Awareness on the object: unaware is 100 % whatever the scale, system aware keeps the first
+// factor, per-monitor aware follows SetScale.
+void ExpectAwareness(const CDPI& dpi, int awareness)
+{
+    switch (awareness)
+    {
+    case CDPI::DPI_UNAWARE:
+        EXPECT_EQ(100u, dpi.GetScale());
+        EXPECT_EQ(96u, dpi.GetDPI());
+        EXPECT_EQ(50, dpi.Scale(50));
+        break;
+    case CDPI::DPI_SYSTEM_AWARE:
+        EXPECT_EQ(100u, dpi.GetScale()); // taken at construction, not changed by SetScale
+        break;
+    default:
+        EXPECT_EQ(150u, dpi.GetScale());
+        EXPECT_EQ(144u, dpi.GetDPI());
+        EXPECT_EQ(75, dpi.Scale(50));
+        break;
+    }
+}
+
+} // namespace
+
+// Before Windows 8.1 the platform is not asked: the value is kept and false returned. From 8.1
+// on the platform takes a process's awareness once: after the first request (or a manifest)
+// every further SetProcessDpiAwareness is refused, and the object must keep what it had.
+TEST(DPI, AwarenessKeptBeforeWindows81AndUnchangedWhenRefused)
+{
+    EXPECT_GT(CDPI::GetMainMonitorDPI(), 0);
+    if (!::IsWindows8Point1OrGreater())
+    {
+        CDPI dpi;
+        dpi.SetScale(144);
+        for (int awareness : {CDPI::DPI_SYSTEM_AWARE, CDPI::DPI_UNAWARE, CDPI::DPI_PER_MONITOR_AWARE})
+        {
+            EXPECT_FALSE(dpi.SetDPIAwareness(awareness)) << awareness;
+            EXPECT_EQ(awareness, dpi.GetDPIAwareness()) << awareness;
+            ExpectAwareness(dpi, awareness);
+        }
+        return;
+    }
+    CDPI first;
+    first.SetDPIAwareness(CDPI::DPI_PER_MONITOR_AWARE); // fixes the process's awareness, if not yet
     CDPI dpi;
     dpi.SetScale(144);
-    if (dpi.SetDPIAwareness(CDPI::DPI_SYSTEM_AWARE))
+    for (int awareness : {CDPI::DPI_UNAWARE, CDPI::DPI_SYSTEM_AWARE})
     {
-        EXPECT_EQ(100u, dpi.GetScale()); // taken at construction, not changed by SetScale
+        EXPECT_FALSE(dpi.SetDPIAwareness(awareness)) << awareness;
+        ExpectAwareness(dpi, CDPI::DPI_PER_MONITOR_AWARE);
     }
-    EXPECT_GT(CDPI::GetMainMonitorDPI(), 0);
 }
 
 TEST(DPI, ZeroDpiNeverDividesByZero)

@@ -154,7 +154,9 @@ TEST(ImageLoader, RefusesBrokenAndOversizedImages)
     EXPECT_EQ(nullptr, Decode(RedSvg("0", "10")));
     EXPECT_EQ(nullptr, Decode(RedSvg("20", "10"), 0, 100000, 5));
 
-    // A valid PNG header claiming 60000 x 60000 pixels: refused before decoding.
+    // A header claiming 60000 x 60000 pixels, and a real, decodable picture one pixel wider
+    // than accepted: both refused before any decoder runs, so the decoders ask for less
+    // memory than the picture's pixels would take (a decode would ask for 2 MB here).
     std::vector<BYTE> png = ReadData(L"opaque.png");
     ASSERT_GT(png.size(), 24u);
     for (int i = 16; i < 24; i += 4)
@@ -164,12 +166,33 @@ TEST(ImageLoader, RefusesBrokenAndOversizedImages)
         png[i + 2] = 0xEA;
         png[i + 3] = 0x60;
     }
+    std::vector<BYTE> wide = ReadData(L"too_wide.png");
+    ASSERT_FALSE(wide.empty());
+    CStdPtrArray frames;
+    const unsigned long long before = CImageLoader::GetDecoderBytesRequested();
     EXPECT_EQ(nullptr, Decode(png));
-    // Truncated in the middle of the pixel data.
-    std::vector<BYTE> cut = ReadData(L"page_home.png");
-    cut.resize(cut.size() / 2);
-    TImage half(Decode(cut));
-    (void)half;
+    EXPECT_EQ(nullptr, Decode(wide));
+    EXPECT_EQ(0, CImageLoader::LoadGifImageFromMemory(wide.data(), wide.size(), frames));
+    EXPECT_LT(CImageLoader::GetDecoderBytesRequested() - before, 8193ull * 64 * 4);
+    // The same counter does see a decode.
+    const unsigned long long beforeSmall = CImageLoader::GetDecoderBytesRequested();
+    TImage small(Decode(ReadData(L"opaque.png")));
+    ASSERT_NE(nullptr, small.p);
+    EXPECT_GE(CImageLoader::GetDecoderBytesRequested() - beforeSmall, 2u * 2 * 4);
+
+    // A PNG cut anywhere before its 12-byte end chunk gives no image; the loader reads only
+    // the bytes it is given even when the rest of the file follows them in memory.
+    std::vector<BYTE> full = ReadData(L"page_home.png");
+    ASSERT_GT(full.size(), 12u);
+    for (size_t cut = 0; cut + 12 <= full.size(); ++cut)
+    {
+        tagTImageInfo* pCut =
+            CImageLoader::LoadImageFromMemory(full.data(), static_cast<DWORD>(cut), 0, 0, 0, 0, nullptr);
+        EXPECT_EQ(nullptr, pCut) << "cut to " << cut << " of " << full.size();
+        CImageLoader::FreeImage(pCut);
+    }
+    TImage whole(Decode(full));
+    EXPECT_NE(nullptr, whole.p);
 
     CImageLoader::FreeImage(nullptr);
     EXPECT_EQ(nullptr, CImageLoader::CreateImageFromRGBA(nullptr, 2, 2, 0));

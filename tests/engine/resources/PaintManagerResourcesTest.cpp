@@ -109,13 +109,31 @@ TEST_F(PaintManagerResources, ImagesAreCachedUnderTheirKeys)
     const tagTImageInfo* pForced = other.GetImageEx(L"page_home.png");
     ASSERT_NE(nullptr, pForced);
     EXPECT_EQ(pForced, manager.GetImage(L"page_home.png"));
+}
 
-    // Reloading keeps the record and gives it fresh pixels.
-    manager.AddImage(L"page_home.png");
-    const tagTImageInfo* pBefore = manager.GetImage(L"page_home.png");
+TEST_F(PaintManagerResources, ReloadGivesTheSameRecordsFreshPixels)
+{
+    ResourceTest::CPlantedCurrentFolder folder(false);
+    ASSERT_TRUE(folder.Plant(L"swap.png", L"opaque.png"));
+    ASSERT_TRUE(folder.Plant(L"gone.png", L"opaque.png"));
+    CPaintManagerUI::SetResourcePath(folder.Path(L"").c_str());
+    CPaintManagerUI manager;
+    const tagTImageInfo* pSwap = manager.GetImageEx(L"swap.png");
+    ASSERT_NE(nullptr, pSwap);
+    ASSERT_NE(nullptr, manager.GetImageEx(L"gone.png"));
+    EXPECT_FALSE(pSwap->bAlpha);
+    EXPECT_EQ(0xFFC86432u, ResourceTest::PixelAt(pSwap, 0, 0));
+
+    // The files change under the window: the partly transparent picture replaces the opaque
+    // one, and the other file goes away.
+    ASSERT_TRUE(folder.Plant(L"swap.png", L"page_home.png"));
+    ASSERT_TRUE(folder.Remove(L"gone.png"));
     manager.ReloadImages();
-    EXPECT_EQ(pBefore, manager.GetImage(L"page_home.png"));
-    EXPECT_NE(nullptr, pBefore->hBitmap.Get());
+    EXPECT_EQ(pSwap, manager.GetImage(L"swap.png")); // callers may hold the record
+    EXPECT_TRUE(pSwap->bAlpha);
+    EXPECT_EQ(0x80800000u, ResourceTest::PixelAt(pSwap, 0, 0));
+    EXPECT_EQ(0xFF0A141Eu, ResourceTest::PixelAt(pSwap, 1, 1));
+    EXPECT_EQ(nullptr, manager.GetImage(L"gone.png"));
 }
 
 TEST_F(PaintManagerResources, FontsAreFoundReplacedAndRebuiltForDpi)
@@ -149,16 +167,35 @@ TEST_F(PaintManagerResources, FontsAreFoundReplacedAndRebuiltForDpi)
     EXPECT_EQ(hLocal, other.GetFont(7));
     EXPECT_EQ(hShared, manager.GetFont(7));
 
-    // After a DPI change every font is made again at the new scale, with ClearType quality.
+    // After a DPI change every font is made again at the new scale, with ClearType quality:
+    // the window's fonts and default font, the shared fonts and the shared default font.
+    // Rebuilt bold fonts add 700 to the stock weight, as the default font always does.
+    const LONG stockWeight = FontOf(static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT))).lfWeight;
     manager.SetDefaultFont(L"Arial", 14, false, false, false);
+    manager.AddFont(2, L"Arial", 10, true, false, false);
+    CPaintManagerUI plain;
+    manager.SetDefaultFont(L"Tahoma", 8, true, false, false, true);
+    EXPECT_EQ(stockWeight + FW_BOLD, FontOf(plain.GetDefaultFontInfo()->hFont).lfWeight);
     manager.GetDPIObj()->SetScale(144);
     manager.ResetDPIAssets();
     HFONT hRebuilt = manager.GetFont(1);
     EXPECT_EQ(-18, FontOf(hRebuilt).lfHeight);
     EXPECT_EQ(CLEARTYPE_QUALITY, FontOf(hRebuilt).lfQuality);
+    LOGFONTW bold = FontOf(manager.GetFont(2));
+    EXPECT_EQ(-15, bold.lfHeight);
+    EXPECT_EQ(stockWeight + FW_BOLD, bold.lfWeight);
+    EXPECT_EQ(CLEARTYPE_QUALITY, bold.lfQuality);
     EXPECT_EQ(-21, FontOf(manager.GetDefaultFontInfo()->hFont).lfHeight);
     EXPECT_EQ(std::wstring(L"Arial"), manager.GetDefaultFontInfo()->sFontName.GetData());
     EXPECT_TRUE(manager.GetDefaultFontInfo()->bDefault);
+    LOGFONTW shared = FontOf(manager.GetFont(7)); // the shared font: this window has no 7
+    EXPECT_EQ(-14, shared.lfHeight);              // MulDiv(9, 150, 100)
+    EXPECT_TRUE(shared.lfUnderline);
+    EXPECT_EQ(CLEARTYPE_QUALITY, shared.lfQuality);
+    LOGFONTW sharedDefault = FontOf(plain.GetDefaultFontInfo()->hFont);
+    EXPECT_EQ(-12, sharedDefault.lfHeight);
+    EXPECT_EQ(stockWeight + FW_BOLD, sharedDefault.lfWeight);
+    EXPECT_EQ(std::wstring(L"Tahoma"), sharedDefault.lfFaceName);
 
     manager.RemoveFont(hRebuilt);
     EXPECT_EQ(manager.GetDefaultFontInfo()->hFont.Get(), manager.GetFont(1));
@@ -257,6 +294,9 @@ TEST_F(PaintManagerResources, ArchiveAndImagesFromModuleResources)
     EXPECT_EQ(std::wstring(L"PNG"), pTyped->sResType.GetData());
     EXPECT_EQ(0xFFC86432u, ResourceTest::PixelAt(pTyped, 0, 0));
     EXPECT_EQ(nullptr, manager.AddImage(L"201", L"PNG"));
+    // 65736 is 200 + 65536: a number beyond 16 bits never reaches resource 200.
+    EXPECT_EQ(nullptr, manager.AddImage(L"65736", L"PNG"));
+    EXPECT_EQ(nullptr, manager.AddImage(L"99999999999", L"PNG"));
     // Reloading finds it again by number and type.
     manager.ReloadImages();
     EXPECT_EQ(pTyped, manager.GetImage(L"200"));

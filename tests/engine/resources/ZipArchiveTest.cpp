@@ -6,6 +6,8 @@
 #include <string>
 
 #include "engine/manager/CPaintManagerUI.h"
+#include "engine/render/tagTDrawInfo.h"
+#include "engine/resources/CImageLoader.h"
 #include "engine/resources/CResourceReader.h"
 #include "engine/resources/CZipArchive.h"
 
@@ -134,7 +136,8 @@ TEST(ZipArchive, TraditionalEncryption)
 
 TEST(ZipArchive, HostileArchivesFailCleanly)
 {
-    for (const wchar_t* name : {L"truncated_eocd.zip", L"bad_cd_offset.zip"})
+    // No archive, rather than one that claims members none of which can be found.
+    for (const wchar_t* name : {L"truncated_eocd.zip", L"bad_cd_offset.zip", L"cd_size_short.zip"})
     {
         std::vector<BYTE> data = ReadData(name);
         ASSERT_FALSE(data.empty()) << name;
@@ -186,6 +189,92 @@ TEST(ZipArchive, OpensFiles)
     EXPECT_EQ(Repeat("deflated member ", 64), Unzip(*zip, L"deflated.txt").text);
     EXPECT_FALSE(CZipArchive::OpenFile(DataPath(L"no_such.zip").c_str(), nullptr));
     EXPECT_FALSE(CZipArchive::OpenFile(DataPath(L"plain_file.txt").c_str(), nullptr));
+}
+
+// Archives written by other archivers (Info-ZIP, 7-Zip, bsdtar, Python) at build time.
+const wchar_t* const kTools[] = {L"infozip", L"7z", L"bsdtar"};
+
+std::wstring ToolArchive(const wchar_t* tool, const wchar_t* kind)
+{
+    return std::wstring(L"tool_") + tool + kind + L".zip";
+}
+
+std::string StoredPayload()
+{
+    std::string s;
+    for (int i = 0; i < 100; ++i)
+        s += static_cast<char>((i * 37 + 11) & 0xFF);
+    return s;
+}
+
+TEST(ZipArchiveFromTools, EncryptedMembersReadWholeAndInPart)
+{
+    const std::string stored = StoredPayload();
+    const std::string packed = Repeat("packed and encrypted ", 40);
+    for (const wchar_t* tool : kTools)
+    {
+        std::vector<BYTE> data = ReadData(ToolArchive(tool, L"_enc_stored").c_str());
+        std::unique_ptr<CZipArchive> zip(CZipArchive::OpenMemory(data.data(), data.size(), "s3cret"));
+        ASSERT_TRUE(zip) << tool;
+        TUnzipped whole = Unzip(*zip, L"stored.bin");
+        EXPECT_EQ(CZipArchive::ZR_OK, whole.status) << tool;
+        EXPECT_EQ(stored, whole.text) << tool;
+        // Every buffer short of the member is "more" with the bytes so far, in particular the
+        // one exactly as short as the 12-byte encryption header; a larger one is complete.
+        for (DWORD size : {1u, 87u, 88u, 89u, 99u})
+        {
+            TUnzipped part = Unzip(*zip, L"stored.bin", size);
+            EXPECT_EQ(CZipArchive::ZR_MORE, part.status) << tool << " buffer " << size;
+            EXPECT_EQ(stored.substr(0, size), part.text) << tool << " buffer " << size;
+        }
+        TUnzipped roomy = Unzip(*zip, L"stored.bin", 150);
+        EXPECT_EQ(CZipArchive::ZR_OK, roomy.status) << tool;
+        EXPECT_EQ(stored, roomy.text.substr(0, 100)) << tool;
+
+        std::vector<BYTE> deflated = ReadData(ToolArchive(tool, L"_enc_deflated").c_str());
+        std::unique_ptr<CZipArchive> dzip(
+            CZipArchive::OpenMemory(deflated.data(), deflated.size(), "s3cret"));
+        ASSERT_TRUE(dzip) << tool;
+        EXPECT_EQ(packed, Unzip(*dzip, L"packed.txt").text) << tool;
+        TUnzipped dpart = Unzip(*dzip, L"packed.txt", static_cast<DWORD>(packed.size() - 12));
+        EXPECT_EQ(CZipArchive::ZR_MORE, dpart.status) << tool;
+        EXPECT_EQ(packed.substr(0, packed.size() - 12), dpart.text) << tool;
+    }
+}
+
+TEST(ZipArchiveFromTools, EndRecordCutShortDoesNotOpen)
+{
+    const std::string packed = Repeat("packed and encrypted ", 40);
+    for (const wchar_t* kind : {L"infozip", L"infozip_comment", L"7z", L"bsdtar", L"python"})
+    {
+        std::vector<BYTE> data = ReadData(ToolArchive(kind, L"").c_str());
+        ASSERT_GT(data.size(), 22u) << kind;
+        std::unique_ptr<CZipArchive> whole(CZipArchive::OpenMemory(data.data(), data.size(), nullptr));
+        ASSERT_TRUE(whole) << kind;
+        EXPECT_EQ(2, whole->GetItemCount()) << kind;
+        EXPECT_EQ(StoredPayload(), Unzip(*whole, L"stored.bin").text) << kind;
+        EXPECT_EQ(packed, Unzip(*whole, L"packed.txt").text) << kind;
+
+        // Bytes after a complete record (a signature block, padding) are no cut.
+        std::vector<BYTE> padded = data;
+        padded.insert(padded.end(), 5, 0);
+        std::unique_ptr<CZipArchive> tail(CZipArchive::OpenMemory(padded.data(), padded.size(), nullptr));
+        ASSERT_TRUE(tail) << kind;
+        EXPECT_EQ(packed, Unzip(*tail, L"packed.txt").text) << kind;
+
+        // Cut anywhere from the record's signature to the last byte of its comment: no archive.
+        size_t record = data.size() - 22;
+        while (record > 0 && !(data[record] == 'P' && data[record + 1] == 'K' && data[record + 2] == 5 &&
+                               data[record + 3] == 6))
+            --record;
+        ASSERT_GT(record, 0u) << kind;
+        for (size_t cut = record; cut < data.size(); ++cut)
+        {
+            std::vector<BYTE> shortened(data.begin(), data.begin() + cut);
+            std::unique_ptr<CZipArchive> zip(CZipArchive::OpenMemory(shortened.data(), cut, nullptr));
+            EXPECT_FALSE(zip) << kind << " cut to " << cut << " of " << data.size();
+        }
+    }
 }
 
 class ResourceReader : public ResourceTest::CResourceTest
@@ -279,4 +368,62 @@ TEST_F(ResourceReader, PlainFilesUnderTheResourceFolder)
     EXPECT_EQ("plain file", AsText(out));
     EXPECT_EQ(CResourceReader::READ_OPEN_FAILED, CResourceReader::ReadSkinResource(L"nothing", out));
     EXPECT_EQ(CResourceReader::READ_TOO_LARGE, CResourceReader::ReadSkinResource(L"plain_file.txt", out, 4));
+}
+
+// The installer runs from a download folder other programs write into: a file planted in the
+// current directory must never stand in for a missing member, a missing DPI variant or a
+// relative resource folder.
+TEST_F(ResourceReader, NothingIsReadFromTheCurrentFolder)
+{
+    ResourceTest::CPlantedCurrentFolder planted;
+    ASSERT_TRUE(planted.Plant(L"planted.png", L"opaque.png"));
+    ASSERT_TRUE(planted.Plant(L"page_home@115.png", L"opaque.png"));
+    ASSERT_TRUE(planted.Plant(L"plain_file.txt", L"plain_file.txt"));
+    ASSERT_TRUE(planted.Plant(L"skin.zip", L"skin.zip"));
+    CByteBuffer out;
+    ASSERT_EQ(CResourceReader::READ_OK, CResourceReader::ReadFile(planted.Path(L"planted.png").c_str(), out));
+    EXPECT_EQ(CResourceReader::READ_NOT_QUALIFIED, CResourceReader::ReadFile(L"planted.png", out));
+    EXPECT_EQ(CResourceReader::READ_NOT_QUALIFIED, CResourceReader::ReadFile(L".\\planted.png", out));
+    EXPECT_EQ(CResourceReader::READ_NOT_QUALIFIED, CResourceReader::ReadFile(L"\\planted.png", out));
+
+    // No archive and no resource folder, or a relative one: not the current directory.
+    EXPECT_EQ(CResourceReader::READ_NOT_QUALIFIED, CResourceReader::ReadSkinResource(L"plain_file.txt", out));
+    CPaintManagerUI::SetResourcePath(L".");
+    EXPECT_EQ(CResourceReader::READ_NOT_QUALIFIED, CResourceReader::ReadSkinResource(L"plain_file.txt", out));
+    // An archive named relative to an empty resource folder is not opened from here either.
+    CPaintManagerUI::SetResourcePath(L"");
+    CPaintManagerUI::SetResourceZip(L"skin.zip", true, nullptr);
+    EXPECT_EQ(nullptr, CPaintManagerUI::GetResourceZipHandle());
+    EXPECT_EQ(CResourceReader::READ_NO_ARCHIVE, CResourceReader::ReadSkinResource(L"stored.txt", out));
+    CPaintManagerUI::SetResourceZip(L"skin.zip", false, nullptr);
+    EXPECT_EQ(CResourceReader::READ_NO_ARCHIVE, CResourceReader::ReadSkinResource(L"stored.txt", out));
+    CPaintManagerUI::SetResourceZip(L"", false, nullptr);
+
+    // The installer's set-up: a memory archive. A member it lacks is not taken from here.
+    static std::vector<BYTE> zip = ReadData(L"skin.zip");
+    CPaintManagerUI::SetResourceZip(zip.data(), zip.size(), L"");
+    EXPECT_NE(CResourceReader::READ_OK, CResourceReader::ReadImageOrFont(L"planted.png", out));
+    EXPECT_EQ(nullptr, CImageLoader::LoadImage(L"planted.png"));
+    EXPECT_EQ(nullptr, CImageLoader::LoadImage(L"planted.png", L"PNG"));
+    CPaintManagerUI manager;
+    EXPECT_EQ(nullptr, manager.GetImageEx(L"planted.png"));
+    // At 115 % the "@115." variant exists only here: the description keeps the archive's image.
+    manager.GetDPIObj()->SetScale(110);
+    tagTDrawInfo* pDraw = manager.GetDrawInfo(L"file='page_home.png'", L"");
+    ASSERT_NE(nullptr, pDraw);
+    EXPECT_EQ(std::wstring(L"page_home.png"), pDraw->m_sImageName.GetData());
+
+    // A fully qualified name is still read as the path it names.
+    EXPECT_EQ(CResourceReader::READ_OK,
+              CResourceReader::ReadImageOrFont(planted.Path(L"planted.png").c_str(), out));
+}
+
+TEST(ResourcePaths, FullyQualifiedMeansIndependentOfTheCurrentDirectory)
+{
+    for (const wchar_t* path : {L"C:\\skin\\a.png", L"c:/a.png", L"\\\\server\\share\\a.png", L"//server/a"})
+        EXPECT_TRUE(CResourceReader::IsFullyQualifiedPath(path)) << path;
+    for (const wchar_t* path : {L"a.png", L"skin\\a.png", L".\\a.png", L"..\\a.png", L"\\a.png", L"/a.png",
+                                L"C:a.png", L"C:", L"\\\\", L"", L"1:\\a.png"})
+        EXPECT_FALSE(CResourceReader::IsFullyQualifiedPath(path)) << path;
+    EXPECT_FALSE(CResourceReader::IsFullyQualifiedPath(nullptr));
 }

@@ -3,7 +3,10 @@
 
 Archives come from Python's zipfile and, for traditional encryption, the zip tool; images from
 ImageMagick reading raw RGBA bytes, so every pixel the tests expect is known exactly. Hostile
-archives are derived from valid ones by patching header fields.
+archives are derived from valid ones by patching header fields. The "tool_*" archives are
+written by other archivers (Info-ZIP, 7-Zip, bsdtar, Python), each with its own header habits
+(data descriptors, extra fields, comments), so the reader is checked against what really
+exists rather than against one writer.
 """
 import os
 import struct
@@ -116,6 +119,12 @@ def hostile(out, valid):
     d = bytearray(valid)
     struct.pack_into("<I", d, eocd + 16, len(valid) + 1000)
     write(os.path.join(out, "bad_cd_offset.zip"), bytes(d))
+    # A central directory declared one byte shorter than it is: minizip starts reading it one
+    # byte late and finds no header there.
+    d = bytearray(valid)
+    size = struct.unpack_from("<I", valid, eocd + 12)[0]
+    struct.pack_into("<I", d, eocd + 12, size - 1)
+    write(os.path.join(out, "cd_size_short.zip"), bytes(d))
     # Every local header offset pointing beyond the end.
     d = bytearray(valid)
     for cpos, _ in central_entries(valid):
@@ -158,6 +167,66 @@ def hostile(out, valid):
     write(os.path.join(out, "bomb.zip"), body + central + end)
 
 
+TOOL_PASSWORD = "s3cret"
+
+
+def stored_payload():
+    # 100 bytes that no two positions share in a row, so a shifted or short read shows.
+    return bytes((i * 37 + 11) & 0xFF for i in range(100))
+
+
+def tool_archives(out):
+    work = os.path.join(out, "tool_src")
+    os.makedirs(work, exist_ok=True)
+    write(os.path.join(work, "stored.bin"), stored_payload())
+    write(os.path.join(work, "packed.txt"), b"packed and encrypted " * 40)
+    files = ["stored.bin", "packed.txt"]
+
+    def fresh(name):
+        path = os.path.join(out, name)
+        if os.path.exists(path):
+            os.remove(path)
+        return path
+
+    def run(args):
+        subprocess.run(args, cwd=work, check=True, stdout=subprocess.DEVNULL)
+
+    pw = TOOL_PASSWORD
+    # Traditionally encrypted, one archive per compression method.
+    run(["zip", "-q", "-0", "-P", pw, fresh("tool_infozip_enc_stored.zip"), "stored.bin"])
+    run(["zip", "-q", "-P", pw, fresh("tool_infozip_enc_deflated.zip"), "packed.txt"])
+    run(["7z", "a", "-tzip", "-mm=Copy", "-mem=ZipCrypto", "-p" + pw,
+         fresh("tool_7z_enc_stored.zip"), "stored.bin"])
+    run(["7z", "a", "-tzip", "-mm=Deflate", "-mem=ZipCrypto", "-p" + pw,
+         fresh("tool_7z_enc_deflated.zip"), "packed.txt"])
+    for method, member in (("store", "stored.bin"), ("deflate", "packed.txt")):
+        name = "tool_bsdtar_enc_%s.zip" % ("stored" if method == "store" else "deflated")
+        run(["bsdtar", "--format", "zip", "--options",
+             "zip:compression=%s,zip:encryption=zipcrypt" % method, "--passphrase", pw,
+             "-cf", fresh(name), member])
+    # Plain archives of both members, for the end-record cuts.
+    run(["zip", "-q", fresh("tool_infozip.zip")] + files)
+    subprocess.run(["zip", "-q", "-z", fresh("tool_infozip_comment.zip")] + files, cwd=work,
+                   check=True, input=b"an archive comment\n")
+    run(["7z", "a", "-tzip", fresh("tool_7z.zip")] + files)
+    run(["bsdtar", "--format", "zip", "-cf", fresh("tool_bsdtar.zip")] + files)
+    with zipfile.ZipFile(fresh("tool_python.zip"), "w", zipfile.ZIP_DEFLATED) as z:
+        for f in files:
+            z.write(os.path.join(work, f), f)
+
+
+def png_chunk(kind, body):
+    return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+
+
+def blank_png(path, width, height):
+    # A valid, fully decodable black PNG of any size (a few kilobytes even when wide).
+    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
+    rows = (b"\0" + b"\0" * (width * 4)) * height
+    write(path, b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", header) +
+          png_chunk(b"IDAT", zlib.compress(rows, 9)) + png_chunk(b"IEND", b""))
+
+
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
@@ -170,6 +239,9 @@ def main():
     encrypted_zip(os.path.join(out, "encrypted.zip"), out)
     big_zip(os.path.join(out, "big.zip"))
     hostile(out, valid)
+    tool_archives(out)
+    # One pixel wider than the loader accepts, yet a perfectly good picture.
+    blank_png(os.path.join(out, "too_wide.png"), 8193, 64)
     write(os.path.join(out, "plain_file.txt"), b"plain file")
     open(os.path.join(out, "stamp"), "w").close()
 

@@ -4,7 +4,10 @@
 #include <windows.h>
 
 #include <stdio.h>
+#include <stdlib.h>
 #include <wchar.h>
+
+#include <string>
 
 #include "engine/manager/CPaintManagerUI.h"
 #include "engine/render/CGdiplusSession.h"
@@ -49,8 +52,10 @@ double Report(const char* pName, double ms, int n)
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    // Optional argument: size of the long HTML text in KB (default 100).
+    const int nLongKb = argc > 1 && atoi(argv[1]) > 0 ? atoi(argv[1]) : 100;
     CGdiplusSession gdiplus;
     const std::wstring imageFolder = PathBesideExe(L"render_images\\");
     CPaintManagerUI::SetResourcePath(imageFolder.c_str());
@@ -114,6 +119,27 @@ int main()
         }
         const double msHtml = Report("DrawHtmlText, same text", w6.Milliseconds(), kRounds);
         printf("HTML / plain ratio: %.2f\n", msHtml / msPlain);
+
+        // A long text wrapped in a narrow box: the layout must stay linear in the text length.
+        {
+            std::wstring sLong;
+            while (sLong.size() < static_cast<size_t>(nLongKb) * 1024)
+                sLong += L"lorem ipsum dolor sit amet, consectetur adipiscing elit ";
+            sLong.resize(static_cast<size_t>(nLongKb) * 1024);
+            const int kLongRounds = 1;
+            CStopwatch w8;
+            for (int i = 0; i < kLongRounds; ++i)
+            {
+                RECT rc = {0, 0, 50, 100};
+                int nLinks = 0;
+                CRenderEngine::DrawHtmlText(dib.DC(), &manager, rc, sLong.c_str(), 0xFF444444, NULL, NULL,
+                                            nLinks, 0, DT_WORDBREAK | DT_CALCRECT);
+            }
+            char szName[64];
+            _snprintf(szName, sizeof(szName) - 1, "DrawHtmlText %d KB, 50-pixel box, measure", nLongKb);
+            szName[sizeof(szName) - 1] = '\0';
+            Report(szName, w8.Milliseconds(), kLongRounds);
+        }
 
         const int kDecodes = 50;
         CStopwatch w7;

@@ -326,6 +326,9 @@ void CHtmlTextRenderer::Draw(RECT& rc, const wchar_t* pstrText, DWORD dwTextColo
         int nNoLinks = 0;
         CHtmlTextRenderer measure(m_hDC, m_pManager, NULL, NULL, nNoLinks);
         measure.Draw(rcText, pstrText, dwTextColor, iFont, uStyle | DT_CALCRECT);
+        // The fonts the measurement added count for this text too, so drawing falls back to
+        // the current font exactly where measuring did.
+        m_nFontsAdded = measure.m_nFontsAdded;
         typedef CSaturatedInt Sat;
         const long long cxText = static_cast<long long>(rcText.right) - rcText.left;
         const long long cyText = static_cast<long long>(rcText.bottom) - rcText.top;

@@ -453,7 +453,9 @@ TEST_F(TextTest, HtmlOneTextAddsABoundedNumberOfFonts)
         szTag[39] = L'\0';
         sText += szTag;
     }
-    HtmlExtent(sText.c_str());
+    // Drawn centred: the measuring pass and the drawing pass share the allowance.
+    CTestDib dib(400, 40);
+    Html(dib, sText.c_str(), DT_SINGLELINE | DT_CENTER);
     int nAdded = 0;
     for (int nSize = 11; nSize < 11 + 2 * CHtmlTextRenderer::MAX_FONTS_PER_TEXT; ++nSize)
         if (m_manager.GetFont(L"Verdana", nSize, false, false, false) != nullptr)

@@ -66,6 +66,30 @@ bool ContainsNoCase(const CUIString& sText, const wchar_t* pstrWord)
 // A text's lines are bounded by its length; this only stops pathological markup early.
 const int kMaxLines = 100000;
 
+// The tag stacks: past MAX_TAG_DEPTH a push is only counted, and pops take the count down
+// first, so openers and closers still pair up.
+template <class T> void PushBounded(std::vector<T>& stack, int& nOverflow, const T& value)
+{
+    if (stack.size() >= static_cast<size_t>(CHtmlTextRenderer::MAX_TAG_DEPTH))
+        ++nOverflow;
+    else
+        stack.push_back(value);
+}
+
+// False when nothing was popped (only the count went down, or only nKeep entries are left).
+template <class T> bool PopBounded(std::vector<T>& stack, int& nOverflow, size_t nKeep)
+{
+    if (nOverflow > 0)
+    {
+        --nOverflow;
+        return false;
+    }
+    if (stack.size() <= nKeep)
+        return false;
+    stack.pop_back();
+    return true;
+}
+
 } // namespace
 
 CHtmlTextRenderer::CHtmlTextRenderer(HDC hDC, CPaintManagerUI* pManager, RECT* pLinks, CUIString* sLinks,
@@ -226,10 +250,9 @@ tagTFontInfo* CHtmlTextRenderer::FontByFace(const wchar_t* pArgs, int nArgs)
 void CHtmlTextRenderer::PopFont()
 {
     // The starting font is never popped, so stray closing tags are harmless.
-    if (m_state.fonts.size() <= 1)
-        return;
     tagTFontInfo* pEnding = m_state.fonts.back();
-    m_state.fonts.pop_back();
+    if (!PopBounded(m_state.fonts, m_state.nFontOverflow, 1))
+        return;
     tagTFontInfo* pRestored = m_state.fonts.back();
     EnsureMetrics(pEnding);
     EnsureMetrics(pRestored);
@@ -241,6 +264,31 @@ void CHtmlTextRenderer::PopFont()
         if (::GetCharABCWidthsW(m_hDC, L' ', L' ', &abc))
             m_state.x = CSaturatedInt::Add(m_state.x, abs(abc.abcC) / 2);
     }
+}
+
+void CHtmlTextRenderer::PushFont(tagTFontInfo* pFont)
+{
+    PushBounded(m_state.fonts, m_state.nFontOverflow, pFont);
+}
+
+void CHtmlTextRenderer::PushColor(DWORD dwColor)
+{
+    PushBounded(m_state.colors, m_state.nColorOverflow, dwColor);
+}
+
+void CHtmlTextRenderer::PopColor()
+{
+    PopBounded(m_state.colors, m_state.nColorOverflow, 1); // the starting colour stays
+}
+
+void CHtmlTextRenderer::PushParagraph(int nSpacing)
+{
+    PushBounded(m_state.paragraphs, m_state.nParagraphOverflow, nSpacing);
+}
+
+void CHtmlTextRenderer::PopParagraph()
+{
+    PopBounded(m_state.paragraphs, m_state.nParagraphOverflow, 0);
 }
 
 void CHtmlTextRenderer::OpenLinkSlot(const CUIString& sText, int yTop, int cyLine, int xOffset)
@@ -635,8 +683,7 @@ bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int
             {
                 CloseLinkSlot(yTop, cyLine, xOffset);
                 m_state.bInLink = false;
-                if (m_state.colors.size() > 1)
-                    m_state.colors.pop_back();
+                PopColor();
                 PopFont();
             }
             break;
@@ -647,12 +694,10 @@ bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int
             PopFont();
             break;
         case L'c':
-            if (m_state.colors.size() > 1)
-                m_state.colors.pop_back();
+            PopColor();
             break;
         case L'p':
-            if (!m_state.paragraphs.empty())
-                m_state.paragraphs.pop_back();
+            PopParagraph();
             end = LINE_BREAK; // also at the start of a line: the tag is consumed, so layout advances
             return false;
         case L'r':
@@ -675,28 +720,27 @@ bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int
         {
             // A link opened inside a link ends the outer one first.
             CloseLinkSlot(yTop, cyLine, xOffset);
-            if (m_state.colors.size() > 1)
-                m_state.colors.pop_back();
+            PopColor();
             PopFont();
         }
         DWORD dwColor = m_dwTextColor != 0 ? m_dwTextColor : m_pManager->GetDefaultLinkFontColor();
         if (!m_sHoverLink.IsEmpty() && m_sHoverLink == sArgs.GetData())
             dwColor = m_pManager->GetDefaultLinkHoverFontColor();
-        m_state.colors.push_back(dwColor);
-        m_state.fonts.push_back(Variant(CurrentFont(), false, true, false));
+        PushColor(dwColor);
+        PushFont(Variant(CurrentFont(), false, true, false));
         m_state.bInLink = true;
         OpenLinkSlot(sArgs, yTop, cyLine, xOffset);
         break;
     }
     case L'b':
-        m_state.fonts.push_back(Variant(CurrentFont(), true, false, false));
+        PushFont(Variant(CurrentFont(), true, false, false));
         break;
     case L'c':
     {
         const wchar_t* p = sArgs.GetData();
         if (*p == L'#')
             ++p;
-        m_state.colors.push_back(wcstoul(p, NULL, 16));
+        PushColor(wcstoul(p, NULL, 16));
         break;
     }
     case L'f':
@@ -707,22 +751,22 @@ bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int
             tagTFontInfo* pFont = m_pManager->GetFontInfo(ReadNumber(p, 0));
             if (pFont == NULL)
                 pFont = m_pManager->GetDefaultFontInfo();
-            m_state.fonts.push_back(pFont != NULL && pFont->hFont.Get() != NULL ? pFont : CurrentFont());
+            PushFont(pFont != NULL && pFont->hFont.Get() != NULL ? pFont : CurrentFont());
         }
         else if (!sArgs.IsEmpty())
         {
-            m_state.fonts.push_back(FontByFace(sArgs, sArgs.GetLength()));
+            PushFont(FontByFace(sArgs, sArgs.GetLength()));
         }
         else
         {
-            m_state.fonts.push_back(CurrentFont());
+            PushFont(CurrentFont());
         }
         break;
     }
     case L'i':
         if (sArgs.IsEmpty())
         {
-            m_state.fonts.push_back(Variant(CurrentFont(), false, false, true));
+            PushFont(Variant(CurrentFont(), false, false, true));
         }
         else if (!PlaceImage(tag, yTop, cyLine, xMax, bAtStart, xOffset, bDraw))
         {
@@ -746,7 +790,7 @@ bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int
         }
         {
             const wchar_t* p = sArgs.GetData();
-            m_state.paragraphs.push_back(ReadNumber(p, 0));
+            PushParagraph(ReadNumber(p, 0));
         }
         break;
     case L'r':
@@ -756,7 +800,7 @@ bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int
         m_state.bSelected = !m_state.bSelected;
         break;
     case L'u':
-        m_state.fonts.push_back(Variant(CurrentFont(), false, true, false));
+        PushFont(Variant(CurrentFont(), false, true, false));
         break;
     case L'x':
     {

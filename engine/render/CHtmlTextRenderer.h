@@ -14,8 +14,9 @@
 // arrays up to their capacity. Font variants the markup asks for are added to the window's
 // table under ids of their own, never replacing a font in use; one text adds at most
 // MAX_FONTS_PER_TEXT and a window holds at most MAX_VARIANT_FONTS, beyond which the current
-// font is kept. Coordinates from numbers in the text saturate. With DT_CALCRECT nothing is
-// drawn and the rectangle becomes the text's extent.
+// font is kept. Tag stacks hold at most MAX_TAG_DEPTH entries each (deeper tags keep the
+// innermost kept style). Coordinates from numbers in the text saturate. With DT_CALCRECT
+// nothing is drawn and the rectangle becomes the text's extent.
 //
 // Not done: no bidirectional text, no kerning across runs, no tab expansion.
 #pragma once
@@ -39,7 +40,8 @@ public:
     {
         FIRST_VARIANT_FONT_ID = 0x40000000, // far from the ids skins give their fonts
         MAX_VARIANT_FONTS = 256,
-        MAX_FONTS_PER_TEXT = 16
+        MAX_FONTS_PER_TEXT = 16,
+        MAX_TAG_DEPTH = 256 // per stack; deeper tags are only counted
     };
 
     // nLinkRects: capacity on entry, number of links found after Draw.
@@ -71,9 +73,14 @@ private:
     struct tagTState
     {
         const wchar_t* p = nullptr;
+        // Copied twice per line, so their depth is bounded: pushes past MAX_TAG_DEPTH are only
+        // counted, and the matching pops take the count down first.
         std::vector<tagTFontInfo*> fonts;
         std::vector<DWORD> colors;
         std::vector<int> paragraphs;
+        int nFontOverflow = 0;
+        int nColorOverflow = 0;
+        int nParagraphOverflow = 0;
         bool bRaw = false;
         bool bSelected = false;
         bool bInLink = false;
@@ -119,7 +126,12 @@ private:
                                 bool bItalic);
     tagTFontInfo* Variant(tagTFontInfo* pBase, bool bBold, bool bUnderline, bool bItalic);
     tagTFontInfo* FontByFace(const wchar_t* pArgs, int nArgs);
+    void PushFont(tagTFontInfo* pFont);
     void PopFont();
+    void PushColor(DWORD dwColor);
+    void PopColor();
+    void PushParagraph(int nSpacing);
+    void PopParagraph();
     void OpenLinkSlot(const CUIString& sText, int yTop, int cyLine, int xOffset);
     void CloseLinkSlot(int yTop, int cyLine, int xOffset);
     void ExtendLink(int xOffset);

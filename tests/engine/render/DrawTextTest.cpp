@@ -169,6 +169,20 @@ TEST_F(TextTest, HtmlColourPushAndPop)
     EXPECT_EQ(0, dib.Count(rcY, 0x0000FF));
     EXPECT_GT(dib.Count(rcY, 0xFFFFFF), 3);
 
+    // Nesting deeper than the stacks hold: the closing tags still match their openers.
+    std::wstring sDeep = L"{c #FF00FF00}";
+    for (int i = 0; i < CHtmlTextRenderer::MAX_TAG_DEPTH + 40; ++i)
+        sDeep += L"{c #FF0000FF}";
+    sDeep += L"x";
+    for (int i = 0; i < CHtmlTextRenderer::MAX_TAG_DEPTH + 40; ++i)
+        sDeep += L"{/c}";
+    sDeep += L"y";
+    CTestDib deep(200, 40);
+    Html(deep, sDeep.c_str());
+    EXPECT_GT(deep.Count(rcX, 0x0000FF), 3);
+    EXPECT_EQ(0, deep.Count(rcY, 0x0000FF));
+    EXPECT_GT(deep.Count(rcY, 0x00FF00), 3); // back in the colour outside the deep nesting
+
     // A closing tag runs from "/" and its letter to the next closing bracket.
     CTestDib padded(200, 40);
     Html(padded, L"{c #FF0000FF}x</c >y");

@@ -1,5 +1,7 @@
 #include "engine/manager/CDPI.h"
 
+#include <limits.h>
+
 #include "engine/core/CModuleHandle.h"
 
 namespace SkinUI
@@ -36,6 +38,23 @@ typedef HRESULT(WINAPI* PFN_GetProcessDpiAwareness)(HANDLE, int*);
 typedef HRESULT(WINAPI* PFN_GetDpiForMonitor)(HMONITOR, int, UINT*, UINT*);
 
 const int MDT_EFFECTIVE_DPI_VALUE = 0;
+
+int ClampToInt(long long n)
+{
+    return n > INT_MAX ? INT_MAX : (n < INT_MIN ? INT_MIN : static_cast<int>(n));
+}
+
+// MulDiv, except that a result beyond the int range sticks at its end (MulDiv gives -1 then).
+int ScaleSaturated(int iValue, int nNumerator, int nDenominator)
+{
+    if (nDenominator <= 0)
+        return iValue;
+    const long long product = static_cast<long long>(iValue) * nNumerator;
+    const long long quotient = product / nDenominator;
+    if (quotient >= INT_MIN + 1 && quotient <= INT_MAX - 1)
+        return ::MulDiv(iValue, nNumerator, nDenominator); // in range: MulDiv's rounding
+    return ClampToInt(quotient);
+}
 
 } // namespace
 
@@ -133,7 +152,7 @@ int CDPI::Scale(int iValue) const
 {
     if (m_Awareness == DPI_UNAWARE)
         return iValue;
-    return ::MulDiv(iValue, static_cast<int>(GetScale()), 100);
+    return ScaleSaturated(iValue, static_cast<int>(GetScale()), 100);
 }
 
 int CDPI::ScaleBack(int iValue) const
@@ -141,7 +160,7 @@ int CDPI::ScaleBack(int iValue) const
     int factor = static_cast<int>(GetScale());
     if (factor == 0)
         return iValue; // a zero DPI was set; nothing sensible to undo
-    return ::MulDiv(iValue, 100, factor);
+    return ScaleSaturated(iValue, 100, factor);
 }
 
 RECT CDPI::Scale(RECT rcRect) const
@@ -154,24 +173,26 @@ void CDPI::Scale(RECT* pRect) const
 {
     if (pRect == nullptr)
         return;
-    int sw = Scale(pRect->right - pRect->left);
-    int sh = Scale(pRect->bottom - pRect->top);
+    // Widths of hostile rectangles may not fit an int; the results saturate instead of wrapping.
+    const int sw = Scale(ClampToInt(static_cast<long long>(pRect->right) - pRect->left));
+    const int sh = Scale(ClampToInt(static_cast<long long>(pRect->bottom) - pRect->top));
     pRect->left = Scale(pRect->left);
     pRect->top = Scale(pRect->top);
-    pRect->right = pRect->left + sw;
-    pRect->bottom = pRect->top + sh;
+    pRect->right = ClampToInt(static_cast<long long>(pRect->left) + sw);
+    pRect->bottom = ClampToInt(static_cast<long long>(pRect->top) + sh);
 }
 
 void CDPI::ScaleBack(RECT* pRect) const
 {
     if (pRect == nullptr)
         return;
-    int sw = ScaleBack(pRect->right - pRect->left);
-    int sh = ScaleBack(pRect->bottom - pRect->top);
+    // Widths of hostile rectangles may not fit an int; the results saturate instead of wrapping.
+    const int sw = ScaleBack(ClampToInt(static_cast<long long>(pRect->right) - pRect->left));
+    const int sh = ScaleBack(ClampToInt(static_cast<long long>(pRect->bottom) - pRect->top));
     pRect->left = ScaleBack(pRect->left);
     pRect->top = ScaleBack(pRect->top);
-    pRect->right = pRect->left + sw;
-    pRect->bottom = pRect->top + sh;
+    pRect->right = ClampToInt(static_cast<long long>(pRect->left) + sw);
+    pRect->bottom = ClampToInt(static_cast<long long>(pRect->top) + sh);
 }
 
 SIZE CDPI::Scale(SIZE szSize) const

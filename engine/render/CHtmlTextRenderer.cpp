@@ -6,6 +6,7 @@
 #include "engine/manager/CPaintManagerUI.h"
 #include "engine/render/CRenderClip.h"
 #include "engine/render/CRenderEngine.h"
+#include "engine/render/CSaturatedInt.h"
 #include "engine/render/tagTDrawInfo.h"
 #include "engine/resources/tagTFontInfo.h"
 #include "engine/resources/tagTImageInfo.h"
@@ -62,12 +63,32 @@ bool ContainsNoCase(const CUIString& sText, const wchar_t* pstrWord)
     return sLower.Find(pstrWord) >= 0;
 }
 
-// Ids for font variants the renderer adds to the window's table; far from skin font ids.
-const int kFirstVariantFontId = 0x40000000;
-const int kMaxVariantFontProbe = 4096;
-
 // A text's lines are bounded by its length; this only stops pathological markup early.
 const int kMaxLines = 100000;
+
+// The tag stacks: past MAX_TAG_DEPTH a push is only counted, and pops take the count down
+// first, so openers and closers still pair up.
+template <class T> void PushBounded(std::vector<T>& stack, int& nOverflow, const T& value)
+{
+    if (stack.size() >= static_cast<size_t>(CHtmlTextRenderer::MAX_TAG_DEPTH))
+        ++nOverflow;
+    else
+        stack.push_back(value);
+}
+
+// False when nothing was popped (only the count went down, or only nKeep entries are left).
+template <class T> bool PopBounded(std::vector<T>& stack, int& nOverflow, size_t nKeep)
+{
+    if (nOverflow > 0)
+    {
+        --nOverflow;
+        return false;
+    }
+    if (stack.size() <= nKeep)
+        return false;
+    stack.pop_back();
+    return true;
+}
 
 } // namespace
 
@@ -75,8 +96,8 @@ CHtmlTextRenderer::CHtmlTextRenderer(HDC hDC, CPaintManagerUI* pManager, RECT* p
                                      int& nLinkRects)
     : m_hDC(hDC), m_pManager(pManager), m_pLinks(pLinks), m_sLinks(sLinks), m_nLinkRects(nLinkRects),
       m_nLinkCapacity((pLinks != NULL && sLinks != NULL && nLinkRects > 0) ? nLinkRects : 0), m_uStyle(0),
-      m_dwTextColor(0), m_bCalc(false), m_bSingleLine(false), m_nMaxImageBottom(0), m_hFontSelected(NULL),
-      m_bMeasuring(false)
+      m_dwTextColor(0), m_bCalc(false), m_bSingleLine(false), m_pLastCloser(NULL), m_nFontsAdded(0),
+      m_bLineHasText(false), m_nMaxImageBottom(0), m_hFontSelected(NULL), m_bMeasuring(false)
 {
     ::SetRectEmpty(&m_rc);
 }
@@ -90,11 +111,12 @@ wchar_t CHtmlTextRenderer::LiteralBracket(const wchar_t* p)
     return 0;
 }
 
-CHtmlTextRenderer::tagTTag CHtmlTextRenderer::ParseTag(const wchar_t* p, bool bRaw)
+CHtmlTextRenderer::tagTTag CHtmlTextRenderer::ParseTag(const wchar_t* p, bool bRaw,
+                                                       const wchar_t* pLastCloser)
 {
     tagTTag tag;
-    if (!IsOpener(p[0]))
-        return tag;
+    if (!IsOpener(p[0]) || pLastCloser == NULL || p >= pLastCloser)
+        return tag; // no closing bracket follows
     if (p[1] == L'/')
     {
         if (!IsTagLetter(p[2]))
@@ -174,14 +196,24 @@ tagTFontInfo* CHtmlTextRenderer::FindOrAddFont(const wchar_t* pstrFace, int nSiz
     HFONT hFont = m_pManager->GetFont(pstrFace, nSize, bBold, bUnderline, bItalic);
     if (hFont == NULL)
     {
-        int id = kFirstVariantFontId;
-        for (int n = 0; n < kMaxVariantFontProbe; ++n, ++id)
+        // Added fonts live until the window's tables are emptied, so a text may not add many.
+        if (m_nFontsAdded >= MAX_FONTS_PER_TEXT)
+            return NULL;
+        // A free id only: replacing a font would free a record that may be on the font stack
+        // or selected into the DC.
+        int id = -1;
+        for (int n = 0; n < MAX_VARIANT_FONTS && id < 0; ++n)
         {
-            tagTFontInfo* pUsed = m_pManager->GetFontInfo(id);
-            if (pUsed == NULL || pUsed->id != id)
-                break;
+            const int candidate = FIRST_VARIANT_FONT_ID + n;
+            tagTFontInfo* pUsed = m_pManager->GetFontInfo(candidate);
+            if (pUsed == NULL || pUsed->id != candidate)
+                id = candidate;
         }
+        if (id < 0)
+            return NULL;
         hFont = m_pManager->AddFont(id, pstrFace, nSize, bBold, bUnderline, bItalic);
+        if (hFont != NULL)
+            ++m_nFontsAdded;
     }
     tagTFontInfo* pFont = hFont != NULL ? m_pManager->GetFontInfo(hFont) : NULL;
     return (pFont != NULL && pFont->hFont.Get() == hFont) ? pFont : NULL;
@@ -218,10 +250,9 @@ tagTFontInfo* CHtmlTextRenderer::FontByFace(const wchar_t* pArgs, int nArgs)
 void CHtmlTextRenderer::PopFont()
 {
     // The starting font is never popped, so stray closing tags are harmless.
-    if (m_state.fonts.size() <= 1)
-        return;
     tagTFontInfo* pEnding = m_state.fonts.back();
-    m_state.fonts.pop_back();
+    if (!PopBounded(m_state.fonts, m_state.nFontOverflow, 1))
+        return;
     tagTFontInfo* pRestored = m_state.fonts.back();
     EnsureMetrics(pEnding);
     EnsureMetrics(pRestored);
@@ -231,29 +262,72 @@ void CHtmlTextRenderer::PopFont()
         SelectFont(pEnding);
         ABC abc;
         if (::GetCharABCWidthsW(m_hDC, L' ', L' ', &abc))
-            m_state.x += abs(abc.abcC) / 2;
+            m_state.x = CSaturatedInt::Add(m_state.x, abs(abc.abcC) / 2);
     }
+}
+
+void CHtmlTextRenderer::PushFont(tagTFontInfo* pFont)
+{
+    PushBounded(m_state.fonts, m_state.nFontOverflow, pFont);
+}
+
+void CHtmlTextRenderer::PushColor(DWORD dwColor)
+{
+    PushBounded(m_state.colors, m_state.nColorOverflow, dwColor);
+}
+
+void CHtmlTextRenderer::PopColor()
+{
+    PopBounded(m_state.colors, m_state.nColorOverflow, 1); // the starting colour stays
+}
+
+void CHtmlTextRenderer::PushParagraph(int nSpacing)
+{
+    PushBounded(m_state.paragraphs, m_state.nParagraphOverflow, nSpacing);
+}
+
+void CHtmlTextRenderer::PopParagraph()
+{
+    PopBounded(m_state.paragraphs, m_state.nParagraphOverflow, 0);
 }
 
 void CHtmlTextRenderer::OpenLinkSlot(const CUIString& sText, int yTop, int cyLine, int xOffset)
 {
+    const int x = CSaturatedInt::Add(m_state.x, xOffset);
+    m_state.yLinkTop = yTop;
+    m_state.xLinkLeft = x;
+    m_state.xLinkRight = x;
     m_state.iLinkSlot = -1;
     if (m_state.nLinks >= m_nLinkCapacity)
         return;
     m_state.iLinkSlot = m_state.nLinks++;
     m_sLinks[m_state.iLinkSlot] = sText;
-    RECT rc = {m_state.x + xOffset, yTop, m_state.x + xOffset, yTop + cyLine};
+    RECT rc = {x, yTop, x, CSaturatedInt::Add(yTop, cyLine)};
     m_pLinks[m_state.iLinkSlot] = rc;
+}
+
+// Widens the open link's box to the current x (a line of the link starts or ends here).
+void CHtmlTextRenderer::ExtendLink(int xOffset)
+{
+    const int x = CSaturatedInt::Add(m_state.x, xOffset);
+    if (x < m_state.xLinkLeft)
+        m_state.xLinkLeft = x;
+    if (x > m_state.xLinkRight)
+        m_state.xLinkRight = x;
 }
 
 void CHtmlTextRenderer::CloseLinkSlot(int yTop, int cyLine, int xOffset)
 {
+    ExtendLink(xOffset);
     if (m_state.iLinkSlot < 0)
         return;
+    // One rectangle per link: from its start to here on one line, else the box around its lines.
     RECT& rc = m_pLinks[m_state.iLinkSlot];
-    rc.right = m_state.x + xOffset;
-    rc.top = yTop;
-    rc.bottom = yTop + cyLine;
+    const bool bOneLine = m_state.yLinkTop == yTop;
+    rc.left = bOneLine ? rc.left : m_state.xLinkLeft;
+    rc.right = bOneLine ? CSaturatedInt::Add(m_state.x, xOffset) : m_state.xLinkRight;
+    rc.top = m_state.yLinkTop;
+    rc.bottom = CSaturatedInt::Add(yTop, cyLine);
     m_state.iLinkSlot = -1;
 }
 
@@ -300,25 +374,30 @@ void CHtmlTextRenderer::Draw(RECT& rc, const wchar_t* pstrText, DWORD dwTextColo
         int nNoLinks = 0;
         CHtmlTextRenderer measure(m_hDC, m_pManager, NULL, NULL, nNoLinks);
         measure.Draw(rcText, pstrText, dwTextColor, iFont, uStyle | DT_CALCRECT);
-        const int cxText = rcText.right - rcText.left;
-        const int cyText = rcText.bottom - rcText.top;
+        // The fonts the measurement added count for this text too, so drawing falls back to
+        // the current font exactly where measuring did.
+        m_nFontsAdded = measure.m_nFontsAdded;
+        typedef CSaturatedInt Sat;
+        const long long cxText = static_cast<long long>(rcText.right) - rcText.left;
+        const long long cyText = static_cast<long long>(rcText.bottom) - rcText.top;
         if (m_bSingleLine)
         {
             if (uStyle & DT_CENTER)
             {
-                m_rc.left = rc.left + (rc.right - rc.left) / 2 - cxText / 2;
-                m_rc.right = m_rc.left + cxText;
+                m_rc.left =
+                    Sat::Clamp(rc.left + (static_cast<long long>(rc.right) - rc.left) / 2 - cxText / 2);
+                m_rc.right = Sat::Add(m_rc.left, cxText);
             }
             if (uStyle & DT_RIGHT)
-                m_rc.left = rc.right - cxText;
+                m_rc.left = Sat::Sub(rc.right, cxText);
         }
         if (uStyle & DT_VCENTER)
         {
-            m_rc.top = rc.top + (rc.bottom - rc.top) / 2 - cyText / 2;
-            m_rc.bottom = m_rc.top + cyText;
+            m_rc.top = Sat::Clamp(rc.top + (static_cast<long long>(rc.bottom) - rc.top) / 2 - cyText / 2);
+            m_rc.bottom = Sat::Add(m_rc.top, cyText);
         }
         if (uStyle & DT_BOTTOM)
-            m_rc.top = rc.bottom - cyText;
+            m_rc.top = Sat::Sub(rc.bottom, cyText);
     }
 
     // The DC's font, colours and background mode are given back afterwards.
@@ -330,6 +409,12 @@ void CHtmlTextRenderer::Draw(RECT& rc, const wchar_t* pstrText, DWORD dwTextColo
     ::SetTextColor(m_hDC, ToColorRef(dwTextColor));
     ::SetBkColor(m_hDC, ToColorRef(m_pManager->GetDefaultSelectedBkColor()));
 
+    m_pLastCloser = NULL;
+    for (const wchar_t* p = pstrText; *p != L'\0'; ++p)
+    {
+        if (IsCloser(*p))
+            m_pLastCloser = p;
+    }
     m_state = tagTState();
     m_state.p = pstrText;
     m_state.fonts.push_back(pBase);
@@ -344,31 +429,29 @@ void CHtmlTextRenderer::Draw(RECT& rc, const wchar_t* pstrText, DWORD dwTextColo
     for (int nLine = 0; nLine < kMaxLines; ++nLine)
     {
         const tagTState saved = m_state;
-        const CUIString sSavedLinkText = m_sLinkText;
         const tagTLine measured = LayoutLine(y, 0, 0, true, false);
         m_state = saved;
-        m_sLinkText = sSavedLinkText;
         int xOffset = 0;
         if (!m_bSingleLine && !m_bCalc)
         {
-            const int cxFree = (m_rc.right - m_rc.left) - (measured.xMax - m_rc.left);
+            const long long cxFree = static_cast<long long>(m_rc.right) - measured.xMax;
             if (uStyle & DT_CENTER)
-                xOffset = cxFree / 2;
+                xOffset = CSaturatedInt::Clamp(cxFree / 2);
             else if (uStyle & DT_RIGHT)
-                xOffset = cxFree;
+                xOffset = CSaturatedInt::Clamp(cxFree);
         }
         const tagTLine line = LayoutLine(y, measured.cyLine, xOffset, false, !m_bCalc);
         // A text ending in a line break gets no empty last line.
         const bool bEmptyLast = line.end == LINE_END_TEXT && nLine > 0 && m_state.p == saved.p;
         if (!bEmptyLast)
-            nLastBottom = y + line.cyLine;
+            nLastBottom = CSaturatedInt::Add(y, line.cyLine);
         if (line.xMax > xMax)
             xMax = line.xMax;
         if (line.end != LINE_BREAK || m_bSingleLine)
             break;
         if (m_state.p == saved.p && m_state.x == saved.x)
             break; // no progress: never loop
-        y += line.cyLine;
+        y = CSaturatedInt::Add(y, line.cyLine);
         m_state.x = m_rc.left;
         if (!m_bCalc && y >= m_rc.bottom)
             break;
@@ -392,13 +475,18 @@ CHtmlTextRenderer::tagTLine CHtmlTextRenderer::LayoutLine(int yTop, int cyLineFi
 {
     tagTLine line;
     m_bMeasuring = bMeasure;
+    m_bLineHasText = false;
     EnsureMetrics(CurrentFont());
-    int cyLine = bMeasure ? LineHeightOf(CurrentFont()) : cyLineFixed;
+    // Measuring, the height grows with the fonts of the runs placed; an empty line keeps the
+    // height of the font it starts with.
+    const int cyEmptyLine = LineHeightOf(CurrentFont());
+    int cyLine = bMeasure ? 0 : cyLineFixed;
+    bool bHeightSet = false;
     int xMax = m_state.x;
     bool bAtStart = true;
     ELineEnd end = LINE_END_TEXT;
     if (m_state.bInLink)
-        OpenLinkSlot(m_sLinkText, yTop, cyLine, xOffset);
+        ExtendLink(xOffset);
 
     std::vector<wchar_t> run;
     std::vector<const wchar_t*> ends;
@@ -421,44 +509,76 @@ CHtmlTextRenderer::tagTLine CHtmlTextRenderer::LayoutLine(int yTop, int cyLineFi
             m_state.p = p + 1;
             continue;
         }
-        const tagTTag tag = ParseTag(p, m_state.bRaw);
+        const tagTTag tag = ParseTag(p, m_state.bRaw, m_pLastCloser);
         if (tag.bValid)
         {
+            if (tag.chLetter == L'y' && !tag.bClosing)
+                bHeightSet = true;
             if (!HandleTag(tag, yTop, cyLine, xMax, bAtStart, xOffset, bDraw, end))
                 break;
             continue;
         }
-        // A text run: up to the next tag, line feed or the end.
+        // A text run up to the next tag or line end, read only as far as this line can hold:
+        // reading the whole rest of a long text on every line would make layout quadratic.
         run.clear();
         ends.clear();
-        while (*p != L'\0' && *p != L'\n' && *p != L'\r')
+        const long long cxAvail = static_cast<long long>(m_rc.right) - m_state.x;
+        size_t nLimit = 64;
+        bool bComplete = ReadRun(p, run, ends, nLimit);
+        while (!bComplete)
         {
-            if (IsOpener(*p))
-            {
-                const wchar_t chLiteral = m_state.bRaw ? 0 : LiteralBracket(p);
-                if (chLiteral != 0)
-                {
-                    run.push_back(chLiteral);
-                    p += 3;
-                    ends.push_back(p);
-                    continue;
-                }
-                if (!run.empty() && ParseTag(p, m_state.bRaw).bValid)
-                    break;
-            }
-            run.push_back(*p);
-            ++p;
-            ends.push_back(p);
+            SelectFont(CurrentFont());
+            SIZE size = {0, 0};
+            if (static_cast<long long>(run.size()) * CurrentFont()->tm.tmMaxCharWidth >= cxAvail &&
+                (!::GetTextExtentPoint32W(m_hDC, run.data(), static_cast<int>(run.size()), &size) ||
+                 size.cx > cxAvail))
+                break; // the cut lies within what has been read
+            nLimit *= 2;
+            bComplete = ReadRun(p, run, ends, nLimit);
         }
         if (!PlaceRun(run, ends, yTop, cyLine, xMax, bAtStart, xOffset, bDraw, end))
             break;
     }
+    if (bMeasure && !m_bLineHasText && !bHeightSet && cyEmptyLine > cyLine)
+        cyLine = cyEmptyLine;
     if (m_state.bInLink)
-        CloseLinkSlot(yTop, cyLine, xOffset);
+    {
+        if (end == LINE_BREAK)
+            ExtendLink(xOffset);
+        else
+            CloseLinkSlot(yTop, cyLine, xOffset); // never closed: the link ends with the text
+    }
     line.end = end;
     line.cyLine = cyLine;
     line.xMax = xMax;
     return line;
+}
+
+bool CHtmlTextRenderer::ReadRun(const wchar_t*& p, std::vector<wchar_t>& run,
+                                std::vector<const wchar_t*>& ends, size_t nLimit) const
+{
+    while (*p != L'\0' && *p != L'\n' && *p != L'\r')
+    {
+        if (run.size() >= nLimit)
+            return false;
+        if (IsOpener(*p))
+        {
+            const wchar_t chLiteral = m_state.bRaw ? 0 : LiteralBracket(p);
+            if (chLiteral != 0)
+            {
+                run.push_back(chLiteral);
+                p += 3;
+                ends.push_back(p);
+                continue;
+            }
+            if (!run.empty() && ParseTag(p, m_state.bRaw, m_pLastCloser).bValid)
+                return true;
+        }
+        run.push_back(*p);
+        ++p;
+        ends.push_back(p);
+    }
+    return true;
 }
 
 bool CHtmlTextRenderer::PlaceRun(const std::vector<wchar_t>& run, const std::vector<const wchar_t*>& ends,
@@ -470,7 +590,7 @@ bool CHtmlTextRenderer::PlaceRun(const std::vector<wchar_t>& run, const std::vec
     tagTFontInfo* pFont = CurrentFont();
     SelectFont(pFont);
     const int n = static_cast<int>(run.size());
-    const int cxAvail = m_rc.right - m_state.x;
+    const int cxAvail = CSaturatedInt::Sub(m_rc.right, m_state.x);
     int nCut = n;
     // Cheap estimate first; the exact fit is measured only near the right edge.
     if (static_cast<long long>(n) * pFont->tm.tmMaxCharWidth >= cxAvail)
@@ -505,6 +625,7 @@ bool CHtmlTextRenderer::PlaceRun(const std::vector<wchar_t>& run, const std::vec
 
     if (m_bMeasuring)
     {
+        m_bLineHasText = true;
         const int cyRun = LineHeightOf(pFont);
         if (cyRun > cyLine)
             cyLine = cyRun;
@@ -513,21 +634,23 @@ bool CHtmlTextRenderer::PlaceRun(const std::vector<wchar_t>& run, const std::vec
     ::GetTextExtentPoint32W(m_hDC, run.data(), nDraw, &size);
     if (bDraw)
     {
-        const int yText = yTop + cyLine - pFont->tm.tmHeight - pFont->tm.tmExternalLeading;
+        const int yText = CSaturatedInt::Clamp(static_cast<long long>(yTop) + cyLine - pFont->tm.tmHeight -
+                                               pFont->tm.tmExternalLeading);
+        const int xText = CSaturatedInt::Add(m_state.x, xOffset);
         DWORD dwColor = m_state.colors.back();
         ::SetTextColor(m_hDC, ToColorRef(dwColor));
         ::SetBkMode(m_hDC, m_state.bSelected ? OPAQUE : TRANSPARENT);
         if (nDraw > 0)
-            ::TextOutW(m_hDC, m_state.x + xOffset, yText, run.data(), nDraw);
+            ::TextOutW(m_hDC, xText, yText, run.data(), nDraw);
         if (bEllipsis)
-            ::TextOutW(m_hDC, m_state.x + xOffset + size.cx, yText, L"...", 3);
+            ::TextOutW(m_hDC, CSaturatedInt::Add(xText, size.cx), yText, L"...", 3);
     }
-    m_state.x += size.cx;
+    m_state.x = CSaturatedInt::Add(m_state.x, size.cx);
     if (bEllipsis)
     {
         SIZE szDots = {0, 0};
         ::GetTextExtentPoint32W(m_hDC, L"...", 3, &szDots);
-        m_state.x += szDots.cx;
+        m_state.x = CSaturatedInt::Add(m_state.x, szDots.cx);
     }
     if (m_state.x > xMax)
         xMax = m_state.x;
@@ -560,8 +683,7 @@ bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int
             {
                 CloseLinkSlot(yTop, cyLine, xOffset);
                 m_state.bInLink = false;
-                if (m_state.colors.size() > 1)
-                    m_state.colors.pop_back();
+                PopColor();
                 PopFont();
             }
             break;
@@ -572,18 +694,12 @@ bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int
             PopFont();
             break;
         case L'c':
-            if (m_state.colors.size() > 1)
-                m_state.colors.pop_back();
+            PopColor();
             break;
         case L'p':
-            if (!m_state.paragraphs.empty())
-                m_state.paragraphs.pop_back();
-            if (!bAtStart)
-            {
-                end = LINE_BREAK;
-                return false;
-            }
-            break;
+            PopParagraph();
+            end = LINE_BREAK; // also at the start of a line: the tag is consumed, so layout advances
+            return false;
         case L'r':
             m_state.bRaw = false;
             break;
@@ -604,29 +720,27 @@ bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int
         {
             // A link opened inside a link ends the outer one first.
             CloseLinkSlot(yTop, cyLine, xOffset);
-            if (m_state.colors.size() > 1)
-                m_state.colors.pop_back();
+            PopColor();
             PopFont();
         }
         DWORD dwColor = m_dwTextColor != 0 ? m_dwTextColor : m_pManager->GetDefaultLinkFontColor();
         if (!m_sHoverLink.IsEmpty() && m_sHoverLink == sArgs.GetData())
             dwColor = m_pManager->GetDefaultLinkHoverFontColor();
-        m_state.colors.push_back(dwColor);
-        m_state.fonts.push_back(Variant(CurrentFont(), false, true, false));
+        PushColor(dwColor);
+        PushFont(Variant(CurrentFont(), false, true, false));
         m_state.bInLink = true;
-        m_sLinkText = sArgs;
         OpenLinkSlot(sArgs, yTop, cyLine, xOffset);
         break;
     }
     case L'b':
-        m_state.fonts.push_back(Variant(CurrentFont(), true, false, false));
+        PushFont(Variant(CurrentFont(), true, false, false));
         break;
     case L'c':
     {
         const wchar_t* p = sArgs.GetData();
         if (*p == L'#')
             ++p;
-        m_state.colors.push_back(wcstoul(p, NULL, 16));
+        PushColor(wcstoul(p, NULL, 16));
         break;
     }
     case L'f':
@@ -637,22 +751,22 @@ bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int
             tagTFontInfo* pFont = m_pManager->GetFontInfo(ReadNumber(p, 0));
             if (pFont == NULL)
                 pFont = m_pManager->GetDefaultFontInfo();
-            m_state.fonts.push_back(pFont != NULL && pFont->hFont.Get() != NULL ? pFont : CurrentFont());
+            PushFont(pFont != NULL && pFont->hFont.Get() != NULL ? pFont : CurrentFont());
         }
         else if (!sArgs.IsEmpty())
         {
-            m_state.fonts.push_back(FontByFace(sArgs, sArgs.GetLength()));
+            PushFont(FontByFace(sArgs, sArgs.GetLength()));
         }
         else
         {
-            m_state.fonts.push_back(CurrentFont());
+            PushFont(CurrentFont());
         }
         break;
     }
     case L'i':
         if (sArgs.IsEmpty())
         {
-            m_state.fonts.push_back(Variant(CurrentFont(), false, false, true));
+            PushFont(Variant(CurrentFont(), false, false, true));
         }
         else if (!PlaceImage(tag, yTop, cyLine, xMax, bAtStart, xOffset, bDraw))
         {
@@ -676,14 +790,7 @@ bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int
         }
         {
             const wchar_t* p = sArgs.GetData();
-            m_state.paragraphs.push_back(ReadNumber(p, 0));
-        }
-        if (m_bMeasuring)
-        {
-            EnsureMetrics(CurrentFont());
-            const int cy = LineHeightOf(CurrentFont());
-            if (cy > cyLine)
-                cyLine = cy;
+            PushParagraph(ReadNumber(p, 0));
         }
         break;
     case L'r':
@@ -693,12 +800,12 @@ bool CHtmlTextRenderer::HandleTag(const tagTTag& tag, int yTop, int& cyLine, int
         m_state.bSelected = !m_state.bSelected;
         break;
     case L'u':
-        m_state.fonts.push_back(Variant(CurrentFont(), false, true, false));
+        PushFont(Variant(CurrentFont(), false, true, false));
         break;
     case L'x':
     {
         const wchar_t* p = sArgs.GetData();
-        m_state.x += ReadNumber(p, 0);
+        m_state.x = CSaturatedInt::Add(m_state.x, ReadNumber(p, 0));
         if (m_state.x > xMax)
             xMax = m_state.x;
         break;
@@ -759,28 +866,28 @@ bool CHtmlTextRenderer::PlaceImage(const tagTTag& tag, int yTop, int& cyLine, in
     const int cyImage = pImage->nY;
     if (cxFrame <= 0 || cyImage <= 0)
         return true;
-    if (m_state.x + cxFrame > m_rc.right && !bAtStart && !m_bSingleLine)
+    if (static_cast<long long>(m_state.x) + cxFrame > m_rc.right && !bAtStart && !m_bSingleLine)
         return false;
 
-    // A tall image makes its line taller rather than reaching into the line above.
-    if (m_bMeasuring && cyImage > cyLine)
-        cyLine = cyImage;
-    const int yImage = cyImage < cyLine ? yTop + (cyLine - cyImage) / 2 : yTop + cyLine - cyImage;
-    if (!m_bMeasuring)
-    {
-        if (yImage + cyImage > m_nMaxImageBottom)
-            m_nMaxImageBottom = yImage + cyImage;
-    }
+    // The line's height comes from its text: a taller image sits on the line's bottom and
+    // reaches up, a shorter one is centred on the line.
+    const int yImage =
+        CSaturatedInt::Clamp(cyImage < cyLine ? yTop + (static_cast<long long>(cyLine) - cyImage) / 2
+                                              : static_cast<long long>(yTop) + cyLine - cyImage);
+    const int yImageBottom = CSaturatedInt::Add(yImage, cyImage);
+    if (!m_bMeasuring && yImageBottom > m_nMaxImageBottom)
+        m_nMaxImageBottom = yImageBottom;
     if (bDraw)
     {
-        RECT rcDest = {m_state.x + xOffset, yImage, m_state.x + xOffset + cxFrame, yImage + cyImage};
+        const int xImage = CSaturatedInt::Add(m_state.x, xOffset);
+        RECT rcDest = {xImage, yImage, CSaturatedInt::Add(xImage, cxFrame), yImageBottom};
         RECT rcSource = {iFrame * cxFrame, 0, (iFrame + 1) * cxFrame, cyImage};
         RECT rcCorner = {0, 0, 0, 0};
         CRenderEngine::DrawImage(m_hDC, pImage->hBitmap.Get(), rcDest, m_rc, rcSource, rcCorner,
                                  pImage->bAlpha);
         m_hFontSelected = NULL; // be safe: the font is selected again before the next run
     }
-    m_state.x += cxFrame;
+    m_state.x = CSaturatedInt::Add(m_state.x, cxFrame);
     if (m_state.x > xMax)
         xMax = m_state.x;
     bAtStart = false;

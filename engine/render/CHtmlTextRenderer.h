@@ -6,10 +6,17 @@
 //
 // Contract: every line is laid out twice from the same saved state, once to measure (height,
 // width) and once to draw, so both passes break at the same places. Runs sit on the line's
-// baseline. Layout always advances: a run that does not fit at the start of a line still
-// places one character, so no input can make it loop. Link rectangles go to the caller's
-// arrays up to their capacity (a link broken over lines gets one rectangle per line). With
-// DT_CALCRECT nothing is drawn and the rectangle becomes the text's extent.
+// baseline; a line is as tall as the tallest font with text on it (inline images do not make
+// it taller). Layout always advances: a run that does not fit at the start of a line still
+// places one character, so no input can make it loop, and it costs time linear in the text's
+// length: a run is read only as far as the line can hold. Each link gets one rectangle, given
+// at its closing tag (a link broken over lines gets the box around its lines), in the caller's
+// arrays up to their capacity. Font variants the markup asks for are added to the window's
+// table under ids of their own, never replacing a font in use; one text adds at most
+// MAX_FONTS_PER_TEXT and a window holds at most MAX_VARIANT_FONTS, beyond which the current
+// font is kept. Tag stacks hold at most MAX_TAG_DEPTH entries each (deeper tags keep the
+// innermost kept style). Coordinates from numbers in the text saturate. With DT_CALCRECT
+// nothing is drawn and the rectangle becomes the text's extent.
 //
 // Not done: no bidirectional text, no kerning across runs, no tab expansion.
 #pragma once
@@ -29,6 +36,14 @@ struct tagTFontInfo;
 class CHtmlTextRenderer
 {
 public:
+    enum
+    {
+        FIRST_VARIANT_FONT_ID = 0x40000000, // far from the ids skins give their fonts
+        MAX_VARIANT_FONTS = 256,
+        MAX_FONTS_PER_TEXT = 16,
+        MAX_TAG_DEPTH = 256 // per stack; deeper tags are only counted
+    };
+
     // nLinkRects: capacity on entry, number of links found after Draw.
     CHtmlTextRenderer(HDC hDC, CPaintManagerUI* pManager, RECT* pLinks, CUIString* sLinks, int& nLinkRects);
     CHtmlTextRenderer(const CHtmlTextRenderer&) = delete;
@@ -58,15 +73,24 @@ private:
     struct tagTState
     {
         const wchar_t* p = nullptr;
+        // Copied twice per line, so their depth is bounded: pushes past MAX_TAG_DEPTH are only
+        // counted, and the matching pops take the count down first.
         std::vector<tagTFontInfo*> fonts;
         std::vector<DWORD> colors;
         std::vector<int> paragraphs;
+        int nFontOverflow = 0;
+        int nColorOverflow = 0;
+        int nParagraphOverflow = 0;
         bool bRaw = false;
         bool bSelected = false;
         bool bInLink = false;
         int iLinkSlot = -1;
         int nLinks = 0;
         int x = 0;
+        // The open link's box so far: start line's top, leftmost and rightmost x.
+        int yLinkTop = 0;
+        int xLinkLeft = 0;
+        int xLinkRight = 0;
     };
 
     struct tagTLine
@@ -76,10 +100,16 @@ private:
         int xMax = 0;
     };
 
-    static tagTTag ParseTag(const wchar_t* p, bool bRaw);
+    // pLastCloser: the text's last ">" or "}" (null when none), so that openers after it are
+    // rejected without scanning the rest of the text again.
+    static tagTTag ParseTag(const wchar_t* p, bool bRaw, const wchar_t* pLastCloser);
     static wchar_t LiteralBracket(const wchar_t* p);
 
     tagTLine LayoutLine(int yTop, int cyLineFixed, int xOffset, bool bMeasure, bool bDraw);
+    // Appends the run's characters from p on: true when it ended (tag, line end, text end),
+    // false when nLimit characters are held and more follow.
+    bool ReadRun(const wchar_t*& p, std::vector<wchar_t>& run, std::vector<const wchar_t*>& ends,
+                 size_t nLimit) const;
     bool PlaceRun(const std::vector<wchar_t>& run, const std::vector<const wchar_t*>& ends, int yTop,
                   int& cyLine, int& xMax, bool& bAtStart, int xOffset, bool bDraw, ELineEnd& end);
     bool HandleTag(const tagTTag& tag, int yTop, int& cyLine, int& xMax, bool& bAtStart, int xOffset,
@@ -96,9 +126,15 @@ private:
                                 bool bItalic);
     tagTFontInfo* Variant(tagTFontInfo* pBase, bool bBold, bool bUnderline, bool bItalic);
     tagTFontInfo* FontByFace(const wchar_t* pArgs, int nArgs);
+    void PushFont(tagTFontInfo* pFont);
     void PopFont();
+    void PushColor(DWORD dwColor);
+    void PopColor();
+    void PushParagraph(int nSpacing);
+    void PopParagraph();
     void OpenLinkSlot(const CUIString& sText, int yTop, int cyLine, int xOffset);
     void CloseLinkSlot(int yTop, int cyLine, int xOffset);
+    void ExtendLink(int xOffset);
 
     HDC m_hDC;
     CPaintManagerUI* m_pManager;
@@ -114,7 +150,9 @@ private:
     bool m_bSingleLine;
     CUIString m_sHoverLink;
     tagTState m_state;
-    CUIString m_sLinkText; // text of the open link, for its continuation on the next line
+    const wchar_t* m_pLastCloser;
+    int m_nFontsAdded;
+    bool m_bLineHasText; // measuring: a run of text was placed on the line
     int m_nMaxImageBottom;
     HFONT m_hFontSelected;
     bool m_bMeasuring;

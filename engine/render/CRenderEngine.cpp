@@ -9,10 +9,13 @@
 #include "engine/manager/CPaintManagerUI.h"
 #include "engine/render/CHtmlTextRenderer.h"
 #include "engine/render/CMsimg32.h"
+#include "engine/render/CSaturatedInt.h"
 #include "engine/render/CSoftwareBlend.h"
 #include "engine/render/tagTDrawInfo.h"
 #include "engine/resources/CGdiObject.h"
+#include "engine/resources/CImageLoader.h"
 #include "engine/resources/CMemoryDC.h"
+#include "engine/resources/CScaledBitmapCache.h"
 
 namespace SkinUI
 {
@@ -46,9 +49,9 @@ class CImagePartPainter
 {
 public:
     CImagePartPainter(HDC hDC, HDC hdcImage, HBITMAP hBitmap, const RECT& rcPaint, bool bBlend, bool bAlpha,
-                      BYTE uFade)
+                      BYTE uFade, CScaledBitmapCache* pScaled)
         : m_hDC(hDC), m_hdcImage(hdcImage), m_hBitmap(hBitmap), m_rcPaint(rcPaint), m_bBlend(bBlend),
-          m_bAlpha(bAlpha), m_uFade(uFade), m_pfnAlphaBlend(CMsimg32::AlphaBlend())
+          m_bAlpha(bAlpha), m_uFade(uFade), m_pfnAlphaBlend(CMsimg32::AlphaBlend()), m_pScaled(pScaled)
     {
     }
 
@@ -77,7 +80,7 @@ public:
             ::BitBlt(m_hDC, rcDest.left, rcDest.top, Width(rcDest), Height(rcDest), m_hdcImage, rcSrc.left,
                      rcSrc.top, SRCCOPY);
         }
-        else
+        else if (!DrawScaledCopy(rcDest, rcSrc, rcTemp))
         {
             ::StretchBlt(m_hDC, rcDest.left, rcDest.top, Width(rcDest), Height(rcDest), m_hdcImage,
                          rcSrc.left, rcSrc.top, Width(rcSrc), Height(rcSrc), SRCCOPY);
@@ -153,6 +156,46 @@ public:
     }
 
 private:
+    // A halftone stretch is slow (hundreds of milliseconds for a page under Wine), so the
+    // stretched part is made once per size and then copied over the visible area. False when
+    // there is no cache or the copy cannot be made; the caller then stretches directly.
+    bool DrawScaledCopy(const RECT& rcDest, const RECT& rcSrc, const RECT& rcVisible) const
+    {
+        if (m_pScaled == NULL)
+            return false;
+        const int cx = Width(rcDest);
+        const int cy = Height(rcDest);
+        HBITMAP hScaled = m_pScaled->Find(m_hBitmap, rcSrc, cx, cy);
+        if (hScaled == NULL)
+        {
+            if (!CScaledBitmapCache::Fits(cx, cy))
+                return false;
+            CGdiObject<HBITMAP> hNew(CRenderEngine::CreateARGB32Bitmap(m_hDC, cx, cy, NULL));
+            if (hNew.IsNull())
+                return false;
+            {
+                CMemoryDC dcNew(m_hDC);
+                if (dcNew.Get() == NULL)
+                    return false;
+                dcNew.Select(hNew);
+                ::SetStretchBltMode(dcNew, HALFTONE);
+                ::SetBrushOrgEx(dcNew, 0, 0, NULL);
+                if (!::StretchBlt(dcNew, 0, 0, cx, cy, m_hdcImage, rcSrc.left, rcSrc.top, Width(rcSrc),
+                                  Height(rcSrc), SRCCOPY))
+                    return false;
+            }
+            hScaled = m_pScaled->Add(m_hBitmap, rcSrc, cx, cy, hNew.Detach());
+            if (hScaled == NULL)
+                return false;
+        }
+        CMemoryDC dcScaled(m_hDC);
+        if (dcScaled.Get() == NULL)
+            return false;
+        dcScaled.Select(hScaled);
+        return ::BitBlt(m_hDC, rcVisible.left, rcVisible.top, Width(rcVisible), Height(rcVisible), dcScaled,
+                        rcVisible.left - rcDest.left, rcVisible.top - rcDest.top, SRCCOPY) != FALSE;
+    }
+
     HDC m_hDC;
     HDC m_hdcImage;
     HBITMAP m_hBitmap;
@@ -161,6 +204,7 @@ private:
     bool m_bAlpha;
     BYTE m_uFade;
     CMsimg32::PFN_ALPHABLEND m_pfnAlphaBlend;
+    CScaledBitmapCache* m_pScaled; // borrowed from the image record; null: no caching
 };
 
 // Colour of band i of n, running from c1 (i = 0) to c2 (i = n - 1).
@@ -235,28 +279,23 @@ void FillGradient(HDC hDC, const RECT& rc, DWORD dwFirst, DWORD dwSecond, bool b
     }
 }
 
-// The "&#x" rule of the GDI text path: the code unit after it, or 0 when there is none.
+// The "&#x" rule of the GDI text path: of the up to four characters after it (a trailing blank
+// and ";" dropped), the leading hexadecimal digits give the code unit; 0 when there are none.
 wchar_t ReadHexCharReference(const wchar_t* pstrText)
 {
     const wchar_t* p = wcsstr(pstrText, L"&#x");
     if (p == NULL)
         return 0;
     p += 3;
-    wchar_t szHex[5] = {0};
     int n = 0;
     while (n < 4 && p[n] != L'\0')
-    {
-        szHex[n] = p[n];
         ++n;
-    }
-    while (n > 0 && (szHex[n - 1] == L' ' || szHex[n - 1] == L';'))
-        szHex[--n] = L'\0';
-    for (int i = 0; i < n; ++i)
-    {
-        if (!iswxdigit(szHex[i]))
-            return 0;
-    }
-    return n > 0 ? static_cast<wchar_t>(wcstoul(szHex, NULL, 16)) : 0;
+    while (n > 0 && (p[n - 1] == L' ' || p[n - 1] == L';'))
+        --n;
+    unsigned int code = 0;
+    for (int i = 0; i < n && iswxdigit(p[i]); ++i)
+        code = code * 16 + static_cast<unsigned int>(p[i] <= L'9' ? p[i] - L'0' : (p[i] | 0x20) - L'a' + 10);
+    return static_cast<wchar_t>(code);
 }
 
 HFONT FontOf(CPaintManagerUI* pManager, int iFont)
@@ -268,6 +307,48 @@ HFONT FontOf(CPaintManagerUI* pManager, int iFont)
 }
 
 } // namespace
+
+tagTImageInfo* CRenderEngine::LoadImage(STRINGorID bitmap, const wchar_t* type, DWORD mask, int width,
+                                        int height, DWORD fillcolor, CPaintManagerUI* pManager,
+                                        HINSTANCE instance)
+{
+    return CImageLoader::LoadImage(bitmap, type, mask, width, height, fillcolor, pManager, instance);
+}
+
+tagTImageInfo* CRenderEngine::LoadImage(const wchar_t* pStrImage, const wchar_t* type, DWORD mask, int width,
+                                        int height, DWORD fillcolor, CPaintManagerUI* pManager,
+                                        HINSTANCE instance)
+{
+    return CImageLoader::LoadImage(pStrImage, type, mask, width, height, fillcolor, pManager, instance);
+}
+
+tagTImageInfo* CRenderEngine::LoadImage(UINT nID, const wchar_t* type, DWORD mask, int width, int height,
+                                        DWORD fillcolor, CPaintManagerUI* pManager, HINSTANCE instance)
+{
+    return CImageLoader::LoadImage(nID, type, mask, width, height, fillcolor, pManager, instance);
+}
+
+tagTImageInfo* CRenderEngine::LoadImageFromMemory(const BYTE* pData, DWORD dwSize, DWORD mask, int width,
+                                                  int height, DWORD fillcolor, CPaintManagerUI* pManager)
+{
+    return CImageLoader::LoadImageFromMemory(pData, dwSize, mask, width, height, fillcolor, pManager);
+}
+
+DWORD CRenderEngine::LoadImage2Memory(STRINGorID bitmap, const wchar_t* type, CByteBuffer& out,
+                                      HINSTANCE instance)
+{
+    return CImageLoader::LoadImage2Memory(bitmap, type, out, instance);
+}
+
+int CRenderEngine::LoadGifImageFromMemory(const BYTE* pData, DWORD dwSize, CStdPtrArray& frames)
+{
+    return CImageLoader::LoadGifImageFromMemory(pData, dwSize, frames);
+}
+
+void CRenderEngine::FreeImage(tagTImageInfo* bitmap, bool bDelete)
+{
+    CImageLoader::FreeImage(bitmap, bDelete);
+}
 
 DWORD CRenderEngine::AdjustColor(DWORD dwColor, short H, short S, short L)
 {
@@ -377,6 +458,14 @@ void CRenderEngine::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RE
                               const RECT& rcBmpPart, const RECT& rcCorners, bool bAlpha, BYTE uFade,
                               bool bHole, bool bTiledX, bool bTiledY)
 {
+    DrawImageParts(hDC, hBitmap, NULL, rc, rcPaint, rcBmpPart, rcCorners, bAlpha, uFade, bHole, bTiledX,
+                   bTiledY);
+}
+
+void CRenderEngine::DrawImageParts(HDC hDC, HBITMAP hBitmap, CScaledBitmapCache* pScaled, const RECT& rc,
+                                   const RECT& rcPaint, const RECT& rcBmpPart, const RECT& rcCorners,
+                                   bool bAlpha, BYTE uFade, bool bHole, bool bTiledX, bool bTiledY)
+{
     if (hDC == NULL || hBitmap == NULL)
         return;
     CMemoryDC dcImage(hDC);
@@ -405,7 +494,7 @@ void CRenderEngine::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RE
         return;
     }
 
-    CImagePartPainter painter(hDC, dcImage, hBitmap, rcPaint, bBlend, bAlpha, uFade);
+    CImagePartPainter painter(hDC, dcImage, hBitmap, rcPaint, bBlend, bAlpha, uFade, pScaled);
     if (!bHole)
     {
         RECT rcDest = {rc.left + c.left, rc.top + c.top, rc.right - c.right, rc.bottom - c.bottom};
@@ -459,44 +548,51 @@ bool CRenderEngine::DrawImageInfo(HDC hDC, CPaintManagerUI* pManager, const RECT
 {
     if (hDC == NULL || pManager == NULL || pDrawInfo == NULL)
         return false;
+    // Descriptions come from skin text: every sum saturates instead of wrapping around.
+    typedef CSaturatedInt Sat;
     const RECT& rcDest = pDrawInfo->m_rcDest;
     RECT rc = rcItem;
     if (rcDest.left != 0 || rcDest.top != 0 || rcDest.right != 0 || rcDest.bottom != 0)
     {
-        rc.left = rcItem.left + rcDest.left;
-        rc.top = rcItem.top + rcDest.top;
-        rc.right = rcItem.left + rcDest.right;
+        rc.left = Sat::Add(rcItem.left, rcDest.left);
+        rc.top = Sat::Add(rcItem.top, rcDest.top);
+        rc.right = Sat::Add(rcItem.left, rcDest.right);
         if (rc.right > rcItem.right)
             rc.right = rcItem.right;
-        rc.bottom = rcItem.top + rcDest.bottom;
+        rc.bottom = Sat::Add(rcItem.top, rcDest.bottom);
         if (rc.bottom > rcItem.bottom)
             rc.bottom = rcItem.bottom;
     }
-    const int dw = Width(rcDest);
-    const int dh = Height(rcDest);
+    const long long dw = static_cast<long long>(rcDest.right) - rcDest.left;
+    const long long dh = static_cast<long long>(rcDest.bottom) - rcDest.top;
     const UINT uAlign = pDrawInfo->m_uAlign;
     if (uAlign & tagTDrawInfo::ALIGN_RIGHT)
     {
         rc.right = rcItem.right;
-        rc.left = rcItem.right - dw;
+        rc.left = Sat::Sub(rcItem.right, dw);
     }
     else if (uAlign & tagTDrawInfo::ALIGN_CENTER)
     {
-        rc.left = rcItem.left + (Width(rcItem) - dw) / 2;
-        rc.right = rc.left + dw;
+        rc.left = Sat::Add(rcItem.left, (static_cast<long long>(rcItem.right) - rcItem.left - dw) / 2);
+        rc.right = Sat::Add(rc.left, dw);
     }
     if (uAlign & tagTDrawInfo::ALIGN_BOTTOM)
     {
         rc.bottom = rcItem.bottom;
-        rc.top = rcItem.bottom - dh;
+        rc.top = Sat::Sub(rcItem.bottom, dh);
     }
     else if (uAlign & tagTDrawInfo::ALIGN_VCENTER)
     {
-        rc.top = rcItem.top + (Height(rcItem) - dh) / 2;
-        rc.bottom = rc.top + dh;
+        rc.top = Sat::Add(rcItem.top, (static_cast<long long>(rcItem.bottom) - rcItem.top - dh) / 2);
+        rc.bottom = Sat::Add(rc.top, dh);
     }
     const RECT& rcPad = pDrawInfo->m_rcPadding;
-    ::OffsetRect(&rc, rcPad.left - rcPad.right, rcPad.top - rcPad.bottom);
+    const long long dx = static_cast<long long>(rcPad.left) - rcPad.right;
+    const long long dy = static_cast<long long>(rcPad.top) - rcPad.bottom;
+    rc.left = Sat::Add(rc.left, dx);
+    rc.right = Sat::Add(rc.right, dx);
+    rc.top = Sat::Add(rc.top, dy);
+    rc.bottom = Sat::Add(rc.bottom, dy);
     if (rc.right > rcItem.right)
         rc.right = rcItem.right;
     if (rc.bottom > rcItem.bottom)
@@ -528,8 +624,9 @@ bool CRenderEngine::DrawImageInfo(HDC hDC, CPaintManagerUI* pManager, const RECT
     if (!::IntersectRect(&rcTemp, &rc, &rcPaint))
         return true;
     const bool bAlpha = pManager->IsLayered() ? true : pImage->bAlpha;
-    DrawImage(hDC, pImage->hBitmap, rc, rcPaint, rcSource, pDrawInfo->m_rcCorner, bAlpha, pDrawInfo->m_uFade,
-              pDrawInfo->m_bHole, pDrawInfo->m_bTiledX, pDrawInfo->m_bTiledY);
+    DrawImageParts(hDC, pImage->hBitmap, &pImage->scaled, rc, rcPaint, rcSource, pDrawInfo->m_rcCorner,
+                   bAlpha, pDrawInfo->m_uFade, pDrawInfo->m_bHole, pDrawInfo->m_bTiledX,
+                   pDrawInfo->m_bTiledY);
     return true;
 }
 

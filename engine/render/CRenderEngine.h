@@ -11,24 +11,50 @@
 // a software blend and stepped gradient bands are used. GDI+ must have been started
 // (CGdiplusSession) before the GDI+ routines are used. UI thread only.
 //
-// Not done: no image decoding or caching (CImageLoader and the paint manager's tables); the
-// "hsl" key of a description has no effect; icon images and image HSL adjustment are not
-// provided; GenerateBitmap waits for the control model.
+// Stretched image parts drawn through a description are kept with the image record (copied,
+// not stretched again, when drawn at the same size); DrawImage with a bare bitmap never caches.
+//
+// Not done: no image decoding or caching of its own (the loaders forward to CImageLoader, the
+// paint manager's tables cache); the "hsl" key of a description has no effect; icon images and image HSL
+// adjustment are not provided; GenerateBitmap waits for the control model.
 #pragma once
 
 #include <windows.h>
 
 #include "engine/core/CUIString.h"
+#include "engine/core/STRINGorID.h"
 
 namespace SkinUI
 {
 
+class CByteBuffer;
 class CPaintManagerUI;
+class CScaledBitmapCache;
+class CStdPtrArray;
 struct tagTDrawInfo;
+struct tagTImageInfo;
 
 class CRenderEngine
 {
 public:
+    // Image loading, as the skin resources do it (CImageLoader); the records are the caller's
+    // and go back through FreeImage.
+    static tagTImageInfo* LoadImage(STRINGorID bitmap, const wchar_t* type = NULL, DWORD mask = 0,
+                                    int width = 0, int height = 0, DWORD fillcolor = 0,
+                                    CPaintManagerUI* pManager = NULL, HINSTANCE instance = NULL);
+    static tagTImageInfo* LoadImage(const wchar_t* pStrImage, const wchar_t* type = NULL, DWORD mask = 0,
+                                    int width = 0, int height = 0, DWORD fillcolor = 0,
+                                    CPaintManagerUI* pManager = NULL, HINSTANCE instance = NULL);
+    static tagTImageInfo* LoadImage(UINT nID, const wchar_t* type = NULL, DWORD mask = 0, int width = 0,
+                                    int height = 0, DWORD fillcolor = 0, CPaintManagerUI* pManager = NULL,
+                                    HINSTANCE instance = NULL);
+    static tagTImageInfo* LoadImageFromMemory(const BYTE* pData, DWORD dwSize, DWORD mask, int width,
+                                              int height, DWORD fillcolor, CPaintManagerUI* pManager);
+    static DWORD LoadImage2Memory(STRINGorID bitmap, const wchar_t* type, CByteBuffer& out,
+                                  HINSTANCE instance = NULL);
+    static int LoadGifImageFromMemory(const BYTE* pData, DWORD dwSize, CStdPtrArray& frames);
+    static void FreeImage(tagTImageInfo* bitmap, bool bDelete = true);
+
     static DWORD AdjustColor(DWORD dwColor, short H, short S, short L);
     // A 32-bit bottom-up DIB section; the caller owns the bitmap. Null for sizes below 1 or
     // above 32767, or when the section cannot be made.
@@ -63,6 +89,12 @@ public:
                              DWORD dwTextColor, RECT* pLinks, CUIString* sLinks, int& nLinkRects, int iFont,
                              UINT uStyle);
     static SIZE GetTextSize(HDC hDC, CPaintManagerUI* pManager, const wchar_t* pstrText, int iFont);
+
+private:
+    // DrawImage with an optional cache of stretched parts (the image record's own).
+    static void DrawImageParts(HDC hDC, HBITMAP hBitmap, CScaledBitmapCache* pScaled, const RECT& rc,
+                               const RECT& rcPaint, const RECT& rcBmpPart, const RECT& rcCorners, bool bAlpha,
+                               BYTE uFade, bool bHole, bool bTiledX, bool bTiledY);
 };
 
 } // namespace SkinUI

@@ -430,6 +430,7 @@ bool CPaintManagerUI::ReloadImageRecord(const wchar_t* key, tagTImageInfo* pImag
     if (pNew == nullptr)
         return false;
     // Keep the record (callers may hold it) and give it the new pixels.
+    pImage->scaled.Clear();
     pImage->hBitmap.Reset(pNew->hBitmap.Detach());
     pImage->nX = pNew->nX;
     pImage->nY = pNew->nY;

@@ -4,7 +4,8 @@
 // section, so pBits is null for them) and pSrcBits (a malloc'd copy kept only for images
 // that take part in the hue/saturation/lightness adjustment). bAlpha is true when some pixel
 // is not fully opaque or was made transparent by the mask colour. delay is 0 for still
-// images and the frame's delay in milliseconds for animation frames.
+// images and the frame's delay in milliseconds for animation frames. scaled holds copies of
+// parts of hBitmap stretched by the render engine; whoever replaces hBitmap clears it.
 //
 // Not done: decoding and freeing are CImageLoader's work (FreeImage).
 #pragma once
@@ -12,6 +13,7 @@
 #include <windows.h>
 #include "engine/core/CUIString.h"
 #include "engine/resources/CGdiObject.h"
+#include "engine/resources/CScaledBitmapCache.h"
 
 namespace SkinUI
 {
@@ -36,6 +38,8 @@ struct tagTImageInfo
     CUIString sResType;
     DWORD dwMask;
     DWORD delay;
+    // Scaled copies of parts of hBitmap made while drawing; they go with the record.
+    mutable CScaledBitmapCache scaled;
 };
 
 } // namespace SkinUI

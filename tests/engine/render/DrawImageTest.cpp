@@ -2,11 +2,16 @@
 // The images come from make_render_images.py; the formulas below repeat its pixels.
 #include <gtest/gtest.h>
 
+#include <stdio.h>
 #include <stdlib.h>
+#include <wchar.h>
 
 #include "engine/manager/CPaintManagerUI.h"
 #include "engine/render/CRenderEngine.h"
 #include "engine/render/CSoftwareBlend.h"
+#include "engine/resources/CScaledBitmapCache.h"
+#include "engine/resources/tagTImageInfo.h"
+#include "tests/engine/render/CGdiObjectCount.h"
 #include "tests/engine/render/CTestDib.h"
 
 using namespace SkinUI;
@@ -36,6 +41,20 @@ bool Near(DWORD a, DWORD b, int tolerance)
             return false;
     }
     return true;
+}
+
+// grid.png: R follows the column, G the row.
+DWORD Grid(int x, int y)
+{
+    return static_cast<DWORD>(((10 + 60 * x) << 16) | ((10 + 60 * y) << 8) | 128);
+}
+
+DWORD Faded(DWORD rgb, int fade)
+{
+    DWORD out = 0;
+    for (int shift = 0; shift < 24; shift += 8)
+        out |= static_cast<DWORD>(((rgb >> shift) & 0xFF) * fade / 255) << shift;
+    return out;
 }
 
 const wchar_t kButton[] = L"file='btn_setup.png' source='0,0,160,40' corner='5,5,5,5'";
@@ -238,4 +257,128 @@ TEST(DrawImageBlend, SoftwareBlendMatchesAlphaBlend)
             ASSERT_TRUE(Near(viaDrawImage.Pixel(x, y), viaSoftware.Pixel(x, y), 2))
                 << x << "," << y << std::hex << " " << viaDrawImage.Pixel(x, y) << " "
                 << viaSoftware.Pixel(x, y);
+}
+
+TEST(DrawImageTiling, EachTiledDirectionRepeatsOnBothPaths)
+{
+    // The tile varies along both axes, so a stretched middle cannot pass for a tiled one.
+    CPaintManagerUI manager;
+    struct
+    {
+        const wchar_t* pDescription;
+        int cx;
+        int cy;
+        bool bTileX;
+        bool bTileY;
+        int fade;
+    } cases[] = {
+        {L"file='grid.png' ytiled='true'", 4, 18, false, true, 255},
+        {L"file='grid.png' ytiled='true' fade='200'", 4, 18, false, true, 200},
+        {L"file='grid.png' xtiled='true'", 18, 4, true, false, 255},
+        {L"file='grid.png' xtiled='true' fade='200'", 18, 4, true, false, 200},
+        {L"file='grid.png' xtiled='true' ytiled='true'", 18, 18, true, true, 255},
+        {L"file='grid.png' xtiled='true' ytiled='true' fade='200'", 18, 18, true, true, 200},
+    };
+    for (const auto& c : cases)
+    {
+        CTestDib dib(c.cx, c.cy);
+        RECT rc = dib.Bounds();
+        ASSERT_TRUE(CRenderEngine::DrawImageString(dib.DC(), &manager, rc, rc, c.pDescription));
+        int nWrong = 0;
+        for (int y = 0; y < c.cy; ++y)
+            for (int x = 0; x < c.cx; ++x)
+            {
+                const DWORD expected = Faded(Grid(c.bTileX ? x % 4 : x, c.bTileY ? y % 4 : y), c.fade);
+                if (!Near(expected, dib.Pixel(x, y), 2))
+                    ++nWrong;
+            }
+        EXPECT_EQ(0, nWrong) << c.pDescription;
+    }
+}
+
+TEST(DrawImageScaledCache, StretchedPartsEqualADirectStretch)
+{
+    CPaintManagerUI manager;
+    const tagTImageInfo* pImage = manager.GetImageEx(L"page_home.png");
+    ASSERT_NE(nullptr, pImage);
+    const RECT rcSrc = {0, 0, 600, 400};
+    const RECT rcNoCorner = {0, 0, 0, 0};
+    const RECT rcCorner = {5, 5, 5, 5};
+    // The installer's 115 % page, at an offset, and a second size of the same image.
+    const RECT targets[] = {{0, 0, 690, 460}, {7, 3, 697, 463}, {0, 0, 650, 430}};
+    for (const RECT& rcTarget : targets)
+    {
+        for (const wchar_t* pDescription : {L"file='page_home.png' source='0,0,600,400'",
+                                            L"file='page_home.png' source='0,0,600,400' corner='5,5,5,5'"})
+        {
+            const bool bCorner = wcsstr(pDescription, L"corner") != NULL;
+            CTestDib direct(700, 470);
+            RECT rcAll = direct.Bounds();
+            CRenderEngine::DrawImage(direct.DC(), pImage->hBitmap, rcTarget, rcAll, rcSrc,
+                                     bCorner ? rcCorner : rcNoCorner, false);
+            // First paint makes the scaled copy, the second one only copies it.
+            for (int nPaint = 0; nPaint < 2; ++nPaint)
+            {
+                CTestDib cached(700, 470);
+                ASSERT_TRUE(
+                    CRenderEngine::DrawImageString(cached.DC(), &manager, rcTarget, rcAll, pDescription));
+                EXPECT_TRUE(cached.SameAs(direct))
+                    << rcTarget.left << " " << rcTarget.right << " paint " << nPaint << " " << bCorner;
+            }
+        }
+    }
+    EXPECT_GT(pImage->scaled.GetSize(), 0);
+    EXPECT_LE(pImage->scaled.GetSize(), static_cast<int>(CScaledBitmapCache::MAX_ENTRIES));
+
+    // Only the paint rectangle is copied from the scaled part.
+    CTestDib partial(700, 470);
+    RECT rcTarget = {0, 0, 690, 460};
+    RECT rcPaint = {100, 50, 300, 200};
+    ASSERT_TRUE(CRenderEngine::DrawImageString(partial.DC(), &manager, rcTarget, rcPaint,
+                                               L"file='page_home.png' source='0,0,600,400'"));
+    EXPECT_EQ(690 * 460 - 200 * 150, partial.Count(rcTarget, 0x000000));
+}
+
+TEST(DrawImageScaledCache, CopiesGoWithTheImageAndStayBounded)
+{
+    CPaintManagerUI manager;
+    const int nGdiBefore = CGdiObjectCount::InUse();
+    {
+        const tagTImageInfo* pImage = manager.GetImageEx(L"btn_setup.png");
+        ASSERT_NE(nullptr, pImage);
+        // More sizes than the cache holds: the oldest copies are dropped.
+        for (int i = 0; i < CScaledBitmapCache::MAX_ENTRIES + 8; ++i)
+        {
+            CTestDib dib(200, 60);
+            RECT rc = {0, 0, 161 + i, 41};
+            ASSERT_TRUE(CRenderEngine::DrawImageString(dib.DC(), &manager, rc, rc, L"btn_setup.png"));
+        }
+        EXPECT_EQ(static_cast<int>(CScaledBitmapCache::MAX_ENTRIES), pImage->scaled.GetSize());
+
+        // A reload gives the record new pixels, and drops the copies of the old ones.
+        manager.ReloadImages();
+        EXPECT_EQ(pImage, manager.GetImageEx(L"btn_setup.png"));
+        EXPECT_EQ(0, pImage->scaled.GetSize());
+        CTestDib dib(200, 60);
+        RECT rc = {0, 0, 170, 50};
+        ASSERT_TRUE(CRenderEngine::DrawImageString(dib.DC(), &manager, rc, rc, L"btn_setup.png"));
+        EXPECT_EQ(1, pImage->scaled.GetSize());
+        manager.RemoveAllImages();
+        manager.RemoveAllDrawInfos();
+    }
+    const int nGdiAfter = CGdiObjectCount::InUse();
+    EXPECT_LE(nGdiAfter, nGdiBefore);
+    printf("GDI objects before %d, after %d\n", nGdiBefore, nGdiAfter);
+}
+
+TEST(DrawImageTarget, HugeDestinationsSaturateInsteadOfWrapping)
+{
+    CPaintManagerUI manager;
+    CTestDib dib(60, 60);
+    RECT rcAll = dib.Bounds();
+    RECT rcItem = {10, 10, 50, 50};
+    // rcItem.left + 2147483647 must stay at the item's right edge, not wrap to the far left.
+    ASSERT_TRUE(CRenderEngine::DrawImageString(dib.DC(), &manager, rcItem, rcAll,
+                                               L"file='opaque.png' dest='0,0,2147483647,2147483647'"));
+    EXPECT_EQ(40 * 40, dib.Count(rcItem, 0x2080F0));
 }

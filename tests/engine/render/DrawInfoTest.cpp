@@ -1,6 +1,9 @@
 // tagTDrawInfo::Parse: keys, the modifier, malformed items and the scaled-name rule.
 #include <gtest/gtest.h>
 
+#include <limits.h>
+
+#include "engine/manager/CDPI.h"
 #include "engine/manager/CPaintManagerUI.h"
 #include "engine/render/tagTDrawInfo.h"
 #include "tests/support/ExpectRect.h"
@@ -123,4 +126,17 @@ TEST(DrawInfoParse, ScaledImageNameIsUsedWhenTheResourcesHoldIt)
     tagTDrawInfo plain;
     plain.Parse(L"file='scaled.png'", NULL, &unscaled);
     EXPECT_STREQ(L"scaled.png", plain.m_sImageName);
+}
+
+TEST(DrawInfoParse, ScaledRectanglesSaturate)
+{
+    CPaintManagerUI manager;
+    manager.GetDPIObj()->SetScale(144); // 150 %
+    tagTDrawInfo info;
+    info.Parse(L"file='x.png' dest='0,0,2147483647,2147483647' padding='-2147483648,0,0,0'", NULL, &manager);
+    // Scaling beyond the int range sticks at its end rather than coming out negative.
+    ExpectRect(info.m_rcDest, 0, 0, INT_MAX, INT_MAX);
+    EXPECT_EQ(INT_MIN, info.m_rcPadding.left);
+    info.Parse(L"file='x.png' dest='-2147483648,0,2147483647,4'", NULL, &manager);
+    ExpectRect(info.m_rcDest, INT_MIN, 0, -1, 6); // the width saturated first
 }

@@ -2,7 +2,16 @@
 // measurement. Expectations compare against the plain GDI drawing of the same text.
 #include <gtest/gtest.h>
 
+#include <limits.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <wchar.h>
+
+#include <string>
+#include <vector>
+
 #include "engine/manager/CPaintManagerUI.h"
+#include "engine/render/CHtmlTextRenderer.h"
 #include "engine/render/CRenderEngine.h"
 #include "tests/engine/render/CTestDib.h"
 
@@ -77,13 +86,15 @@ TEST_F(TextTest, GdiTextUsesTheRgbAndIgnoresAlpha)
 
 TEST_F(TextTest, HexCharacterReferenceDrawsOnlyThatCharacter)
 {
-    CTestDib expected(60, 40), viaRef(60, 40), viaShortRef(60, 40);
+    CTestDib expected(60, 40), viaRef(60, 40), viaShortRef(60, 40), viaDigitsThenText(60, 40);
     Plain(expected, L"A");
     Plain(viaRef, L"text &#x41; ignored");
     Plain(viaShortRef, L"&#x0041 ");
+    Plain(viaDigitsThenText, L"&#x41 hello"); // the hex digits that follow, whatever comes next
     EXPECT_GT(expected.CountNot(expected.Bounds(), 0), 10);
     EXPECT_TRUE(expected.SameAs(viaRef));
     EXPECT_TRUE(expected.SameAs(viaShortRef));
+    EXPECT_TRUE(expected.SameAs(viaDigitsThenText));
     CTestDib none(60, 40);
     Plain(none, L"&#xZZ;");
     EXPECT_EQ(0, none.CountNot(none.Bounds(), 0));
@@ -158,6 +169,20 @@ TEST_F(TextTest, HtmlColourPushAndPop)
     EXPECT_EQ(0, dib.Count(rcY, 0x0000FF));
     EXPECT_GT(dib.Count(rcY, 0xFFFFFF), 3);
 
+    // Nesting deeper than the stacks hold: the closing tags still match their openers.
+    std::wstring sDeep = L"{c #FF00FF00}";
+    for (int i = 0; i < CHtmlTextRenderer::MAX_TAG_DEPTH + 40; ++i)
+        sDeep += L"{c #FF0000FF}";
+    sDeep += L"x";
+    for (int i = 0; i < CHtmlTextRenderer::MAX_TAG_DEPTH + 40; ++i)
+        sDeep += L"{/c}";
+    sDeep += L"y";
+    CTestDib deep(200, 40);
+    Html(deep, sDeep.c_str());
+    EXPECT_GT(deep.Count(rcX, 0x0000FF), 3);
+    EXPECT_EQ(0, deep.Count(rcY, 0x0000FF));
+    EXPECT_GT(deep.Count(rcY, 0x00FF00), 3); // back in the colour outside the deep nesting
+
     // A closing tag runs from "/" and its letter to the next closing bracket.
     CTestDib padded(200, 40);
     Html(padded, L"{c #FF0000FF}x</c >y");
@@ -182,6 +207,21 @@ TEST_F(TextTest, HtmlLinkRectanglesAndTexts)
     EXPECT_EQ(4, links[0].top);
     EXPECT_EQ(4 + LineHeight(), links[0].bottom);
     EXPECT_GT(links[1].left, links[0].right);
+
+    // A link over two lines still has one rectangle: the box around its lines.
+    CTestDib tall(300, 100);
+    RECT rcTall = {10, 4, 300, 100};
+    nLinks = 4;
+    CRenderEngine::DrawHtmlText(tall.DC(), &m_manager, rcTall, L"go <a t>one{n}three</a> x", kWhite, links,
+                                texts, nLinks, 0, 0);
+    ASSERT_EQ(1, nLinks);
+    EXPECT_STREQ(L"t", texts[0]);
+    const LONG cxFirst = Extent(L"go one").cx;
+    const LONG cxSecond = Extent(L"three").cx;
+    EXPECT_EQ(10, links[0].left);
+    EXPECT_EQ(4, links[0].top);
+    EXPECT_NEAR(cxFirst > cxSecond ? 10 + cxFirst : 10 + cxSecond, links[0].right, 1);
+    EXPECT_EQ(4 + 2 * LineHeight(), links[0].bottom);
 
     // No room in the arrays: nothing recorded, the text is still drawn.
     CTestDib dib2(300, 40);
@@ -221,9 +261,19 @@ TEST_F(TextTest, HtmlLineBreaksParagraphsAndWordBreak)
     RECT rcWrap = HtmlExtent(L"alpha beta alpha beta", DT_WORDBREAK, 0, cxTwoWords);
     EXPECT_EQ(2 * cy, rcWrap.bottom);
     EXPECT_LE(rcWrap.right, cxTwoWords);
-    // Without word break a run is cut at the last character that fits.
-    RECT rcCut = HtmlExtent(L"abcdefghijklmnopqrstuvwxyz", 0, 0, Extent(L"abcdefghij").cx);
-    EXPECT_GT(rcCut.bottom, cy);
+    // Without word break a run is cut at the last character that fits: 10 + 10 + 6.
+    RECT rcCut = HtmlExtent(L"abcdefghijabcdefghijabcdef", 0, 0, Extent(L"abcdefghij").cx);
+    EXPECT_EQ(3 * cy, rcCut.bottom);
+    EXPECT_EQ(Extent(L"abcdefghij").cx, rcCut.right);
+    // With word break, after the last blank or the last character that is not an ASCII letter.
+    RECT rcWord = HtmlExtent(L"alpha beta alpha", DT_WORDBREAK, 0, Extent(L"alpha beta al").cx);
+    EXPECT_EQ(2 * cy, rcWord.bottom);
+    EXPECT_EQ(Extent(L"alpha beta ").cx, rcWord.right);
+    RECT rcDash = HtmlExtent(L"abc-defg", DT_WORDBREAK, 0, Extent(L"abc-def").cx);
+    EXPECT_EQ(2 * cy, rcDash.bottom);
+    const LONG cxDashFirst = Extent(L"abc-").cx;
+    const LONG cxDashSecond = Extent(L"defg").cx;
+    EXPECT_EQ(cxDashFirst > cxDashSecond ? cxDashFirst : cxDashSecond, rcDash.right);
 }
 
 TEST_F(TextTest, HtmlFontTagsSelectVariantsAndIndexedFonts)
@@ -281,8 +331,12 @@ TEST_F(TextTest, HtmlRawSelectedAndEllipsis)
     const LONG cxBox = Extent(L"abcdefgh").cx;
     RECT rc = HtmlExtent(L"abcdefghijklmnop{n}second line", DT_END_ELLIPSIS, 0, cxBox);
     EXPECT_EQ(LineHeight(), rc.bottom);
-    EXPECT_LE(rc.right, cxBox);
-    EXPECT_GE(rc.right, Extent(L"abcd...").cx);
+    const LONG cxCut = Extent(L"abcdef").cx + Extent(L"...").cx;
+    EXPECT_EQ(cxCut < cxBox ? cxCut : cxBox, rc.right);
+    CTestDib ellipsis(cxBox, 40), expectedEllipsis(cxBox, 40);
+    Html(ellipsis, L"abcdefghijklmnop", DT_SINGLELINE | DT_END_ELLIPSIS);
+    Plain(expectedEllipsis, L"abcdef...");
+    EXPECT_TRUE(expectedEllipsis.SameAs(ellipsis));
 }
 
 TEST_F(TextTest, HtmlAlignmentOfSingleAndMultiLineText)
@@ -307,4 +361,118 @@ TEST_F(TextTest, HtmlAlignmentOfSingleAndMultiLineText)
     ::BitBlt(firstLine.DC(), 0, 0, 300, cyLine, multi.DC(), 0, 0, SRCCOPY);
     firstLine.InkColumns(0x000000, left, right);
     EXPECT_NEAR(150 - Extent(L"ab").cx / 2, left, 3);
+}
+
+TEST_F(TextTest, HtmlItalicOverhangAdvancesByHalfTheBlanksTrailingWidth)
+{
+    const LONG cxPlain = HtmlExtent(L"{i}f{/i}x").right;
+    HFONT hItalic = m_manager.GetFont(L"Tahoma", 20, true, false, true);
+    ASSERT_NE(nullptr, hItalic);
+    CTestDib dib(4, 4);
+    HGDIOBJ hOld = ::SelectObject(dib.DC(), hItalic);
+    ABC abc = {};
+    ASSERT_TRUE(::GetCharABCWidthsW(dib.DC(), L' ', L' ', &abc));
+    SIZE szF = {0, 0};
+    ::GetTextExtentPoint32W(dib.DC(), L"f", 1, &szF);
+    ::SelectObject(dib.DC(), hOld);
+    printf("italic blank C width %d\n", abc.abcC);
+    EXPECT_EQ(szF.cx + abs(abc.abcC) / 2 + Extent(L"x").cx, cxPlain);
+    // No overhang when the restored font is italic too.
+    EXPECT_EQ(2 * szF.cx, HtmlExtent(L"{i}f{b}f{/b}{/i}").right);
+}
+
+TEST_F(TextTest, HtmlLineHeightComesFromTheTextOnTheLine)
+{
+    const int cy0 = LineHeight(0);
+    const int cy1 = LineHeight(1);
+    ASSERT_NE(cy0, cy1);
+    // Line 2 starts in font 1 but its text is in font 0.
+    EXPECT_EQ(cy1 + cy0, HtmlExtent(L"{f 1}big{n}{/f}small", 0).bottom);
+    // An empty line keeps the height of the font it starts with.
+    EXPECT_EQ(3 * cy0, HtmlExtent(L"one\n\nthree", 0).bottom);
+    // A closing p ends the line even at its start.
+    EXPECT_EQ(3 * cy0, HtmlExtent(L"one\n</p>two", 0).bottom);
+
+    // A tall inline image sits on the line's bottom and leaves the line as tall as its text.
+    ASSERT_NE(nullptr, m_manager.AddFont(2, L"Tahoma", 10, false, false, false));
+    const int cy2 = LineHeight(2);
+    ASSERT_LT(cy2, 28); // common_choose.png is 14 x 28: red above blue
+    EXPECT_EQ(2 * cy2, HtmlExtent(L"ab{i common_choose.png}cd{n}ef", 0, 2).bottom);
+    EXPECT_EQ(cy2, HtmlExtent(L"ab{i common_choose.png}", DT_SINGLELINE, 2).bottom);
+    CTestDib dib(100, 60);
+    RECT rc = {0, 0, 100, 60};
+    int nLinks = 0;
+    CRenderEngine::DrawHtmlText(dib.DC(), &m_manager, rc, L"{i common_choose.png}{n}x", kWhite, NULL, NULL,
+                                nLinks, 2, 0);
+    EXPECT_EQ(0x0000FFu, dib.Pixel(7, cy2 - 1));
+    EXPECT_EQ(0, dib.Count({0, cy2, 14, 60}, 0x0000FF)); // nothing of it below its line
+}
+
+TEST_F(TextTest, HtmlWordBreakLooksBackAcrossLongRuns)
+{
+    // The blank lies early in a run longer than what is read at once; the cut must still
+    // fall after it, not where the reading stopped.
+    std::wstring sText(60, L'a');
+    sText += L' ';
+    sText += std::wstring(60, L'a');
+    const LONG cxBox = Extent(std::wstring(100, L'a').c_str()).cx;
+    RECT rc = HtmlExtent(sText.c_str(), DT_WORDBREAK, 0, cxBox);
+    EXPECT_EQ(2 * LineHeight(), rc.bottom);
+    EXPECT_EQ(Extent((std::wstring(60, L'a') + L' ').c_str()).cx, rc.right);
+    // A long text in a narrow box: one line per word.
+    std::wstring sWords;
+    for (int i = 0; i < 300; ++i)
+        sWords += L"ab ";
+    RECT rcNarrow = HtmlExtent(sWords.c_str(), DT_WORDBREAK, 0, Extent(L"ab a").cx);
+    EXPECT_EQ(300 * LineHeight(), rcNarrow.bottom);
+}
+
+TEST_F(TextTest, HtmlHugeNumbersSaturate)
+{
+    // x beyond the int range stays at the far right: "b" no longer fits, and is not drawn
+    // back over "a" as a wrapped-around x would.
+    CTestDib viaTags(200, 40), expected(200, 40);
+    Html(viaTags, L"a{x 2147483647}{x 2147483647}b");
+    Html(expected, L"a");
+    EXPECT_TRUE(expected.SameAs(viaTags));
+    RECT rc = HtmlExtent(L"{y 2147483647}a{n}{y 2147483647}b{n}c", 0);
+    EXPECT_EQ(INT_MAX, rc.bottom);
+}
+
+TEST_F(TextTest, HtmlFontVariantsNeverReplaceAFontInUse)
+{
+    // Every variant id taken: a text asking for a new variant keeps its current font.
+    std::vector<HFONT> taken;
+    for (int i = 0; i < CHtmlTextRenderer::MAX_VARIANT_FONTS; ++i)
+    {
+        taken.push_back(m_manager.AddFont(CHtmlTextRenderer::FIRST_VARIANT_FONT_ID + i, L"Tahoma", 40 + i,
+                                          false, false, false));
+        ASSERT_NE(nullptr, taken.back());
+    }
+    CTestDib plain(200, 40), html(200, 40);
+    Html(html, L"{b}{i}ab{/i}{/b}", DT_SINGLELINE, kWhite, 1);
+    Plain(plain, L"ab", kWhite, 1);
+    EXPECT_TRUE(plain.SameAs(html));
+    for (int i = 0; i < CHtmlTextRenderer::MAX_VARIANT_FONTS; ++i)
+        ASSERT_EQ(taken[i], m_manager.GetFont(CHtmlTextRenderer::FIRST_VARIANT_FONT_ID + i)) << i;
+}
+
+TEST_F(TextTest, HtmlOneTextAddsABoundedNumberOfFonts)
+{
+    std::wstring sText;
+    for (int nSize = 11; nSize < 11 + 2 * CHtmlTextRenderer::MAX_FONTS_PER_TEXT; ++nSize)
+    {
+        wchar_t szTag[40];
+        _snwprintf(szTag, 39, L"{f Verdana %d}a{/f}", nSize);
+        szTag[39] = L'\0';
+        sText += szTag;
+    }
+    // Drawn centred: the measuring pass and the drawing pass share the allowance.
+    CTestDib dib(400, 40);
+    Html(dib, sText.c_str(), DT_SINGLELINE | DT_CENTER);
+    int nAdded = 0;
+    for (int nSize = 11; nSize < 11 + 2 * CHtmlTextRenderer::MAX_FONTS_PER_TEXT; ++nSize)
+        if (m_manager.GetFont(L"Verdana", nSize, false, false, false) != nullptr)
+            ++nAdded;
+    EXPECT_EQ(static_cast<int>(CHtmlTextRenderer::MAX_FONTS_PER_TEXT), nAdded);
 }

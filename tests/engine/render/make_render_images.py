@@ -49,6 +49,8 @@ def main():
     # 4x4 tile: left half black, right half white, for tiling.
     write_png(os.path.join(out, "tile.png"), 4, 4,
               lambda x, y: (0, 0, 0, 255) if x < 2 else (255, 255, 255, 255))
+    # 4x4 tile whose colour changes along both axes, so tiling and stretching differ in y too.
+    write_png(os.path.join(out, "grid.png"), 4, 4, lambda x, y: (10 + 60 * x, 10 + 60 * y, 128, 255))
     # An image that also exists in a 150 % version, to check the scaled-name rule.
     write_png(os.path.join(out, "scaled.png"), 10, 10, lambda x, y: (255, 0, 0, 255))
     write_png(os.path.join(out, "scaled@150.png"), 15, 15, lambda x, y: (0, 255, 0, 255))

@@ -28,7 +28,7 @@
 
 #include <windows.h>
 #include <memory>
-#include <unordered_set>
+#include <unordered_map>
 #include "engine/core/CStdPtrArray.h"
 #include "engine/core/CStdStringPtrMap.h"
 #include "engine/core/CUIString.h"
@@ -280,16 +280,16 @@ private:
     bool m_bMouseCapture = false;
     bool m_bUsedVirtualWnd = false;
     bool m_bAsyncNotifyPosted = false;
-    CStdPtrArray m_aNotifiers;                  // INotifyUI*, borrowed
-    CStdPtrArray m_aTimers;                     // timer records, owned
-    CStdPtrArray m_aPostPaintControls;          // borrowed
-    CStdPtrArray m_aDelayedCleanup;             // owned until the wake-up message
-    CStdPtrArray m_aAsyncNotify;                // tagTNotifyUI*, owned, guarded by m_lockNotify
-    CStdPtrArray m_aFoundControls;              // scratch list of FindSubControlsByClass
-    CStdPtrArray m_aNeedMouseLeaveNeeded;       // borrowed
-    CStdStringPtrMap m_mNameHash;               // name -> control, borrowed
-    std::unordered_set<CControlUI*> m_setNamed; // controls entered in m_mNameHash
-    CStdStringPtrMap m_mOptionGroup;            // group name -> owned CStdPtrArray* of borrowed options
+    CStdPtrArray m_aNotifiers;            // INotifyUI*, borrowed
+    CStdPtrArray m_aTimers;               // timer records, owned
+    CStdPtrArray m_aPostPaintControls;    // borrowed
+    CStdPtrArray m_aDelayedCleanup;       // owned until the wake-up message
+    CStdPtrArray m_aAsyncNotify;          // tagTNotifyUI*, owned, guarded by m_lockNotify
+    CStdPtrArray m_aFoundControls;        // scratch list of FindSubControlsByClass
+    CStdPtrArray m_aNeedMouseLeaveNeeded; // borrowed
+    CStdStringPtrMap m_mNameHash;         // name -> control, borrowed
+    std::unordered_multimap<CControlUI*, CUIString> m_mNamesOf; // names each control was entered under
+    CStdStringPtrMap m_mOptionGroup; // group name -> owned CStdPtrArray* of borrowed options
     CRITICAL_SECTION m_lockNotify;
 
     // Process-wide.

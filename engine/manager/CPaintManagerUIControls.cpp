@@ -114,7 +114,12 @@ CControlUI* CALLBACK CPaintManagerUI::FindControlFromNameHash(CControlUI* pThis,
     {
         // A later control of the same name replaces the earlier.
         pManager->m_mNameHash.Set(sName, pThis);
-        pManager->m_setNamed.insert(pThis);
+        const auto range = pManager->m_mNamesOf.equal_range(pThis);
+        bool bKnown = false;
+        for (auto it = range.first; it != range.second && !bKnown; ++it)
+            bKnown = it->second == sName.GetData();
+        if (!bKnown)
+            pManager->m_mNamesOf.emplace(pThis, sName);
     }
     return nullptr; // visit every control
 }
@@ -155,23 +160,13 @@ void CPaintManagerUI::ReapObjects(CControlUI* pControl)
         m_pRoot = nullptr;
     KillTimer(pControl);
 
-    // The entry under the current name, and any older entry a rename left behind (the map
-    // only lists keys by position, so that walk is kept for controls that were renamed).
-    if (m_setNamed.erase(pControl) != 0)
-    {
-        const CUIString sName = pControl->GetName();
-        if (!sName.IsEmpty() && m_mNameHash.Find(sName, false) == pControl)
-            m_mNameHash.Remove(sName);
-        std::vector<CUIString> aStale;
-        for (int i = 0; i < m_mNameHash.GetSize(); ++i)
-        {
-            const wchar_t* key = m_mNameHash.GetAt(i);
-            if (key != nullptr && m_mNameHash.Find(key, false) == pControl)
-                aStale.push_back(CUIString(key));
-        }
-        for (const CUIString& key : aStale)
-            m_mNameHash.Remove(key);
-    }
+    // Every name the control was entered under (a rename keeps the old entry), where the
+    // entry is still this control.
+    const auto range = m_mNamesOf.equal_range(pControl);
+    for (auto it = range.first; it != range.second; ++it)
+        if (m_mNameHash.Find(it->second, false) == pControl)
+            m_mNameHash.Remove(it->second);
+    m_mNamesOf.erase(range.first, range.second);
 
     RemoveAll(m_aPostPaintControls, pControl);
     RemoveAll(m_aNeedMouseLeaveNeeded, pControl);
@@ -220,7 +215,7 @@ void CPaintManagerUI::FreeControls()
         m_aAsyncNotify.Empty();
     }
     m_mNameHash.RemoveAll();
-    m_setNamed.clear();
+    m_mNamesOf.clear();
     if (m_pRoot != nullptr)
     {
         CControlUI* pRoot = m_pRoot;

@@ -9,6 +9,7 @@
 #include "engine/controls/CContainerUI.h"
 #include "engine/manager/CPaintManagerUI.h"
 #include "engine/manager/INotifyUI.h"
+#include "engine/render/CGdiplusSession.h"
 #include "tests/support/CTestWindow.h"
 
 namespace SkinUI
@@ -43,6 +44,12 @@ public:
                pm.m_pLastFocus == p || pm.m_pRoot == p;
     }
     static int QueuedCount(const CPaintManagerUI& pm) { return pm.m_aAsyncNotify.GetSize(); }
+    // Wine's GDI+ draws without GdiplusStartup, Windows' does not: pixels cannot show a
+    // missing session here, so the session itself is checked.
+    static bool HoldsGdiplus(const CPaintManagerUI& pm)
+    {
+        return pm.m_pGdiplus && pm.m_pGdiplus->IsStarted();
+    }
 };
 
 } // namespace SkinUI
@@ -392,6 +399,7 @@ TEST_F(ControlServices, InvalidationOnlyWhenSomethingChanged)
 TEST(ControlServicesNoWindow, ManagerWithoutWindowIsHarmless)
 {
     CPaintManagerUI manager;
+    EXPECT_TRUE(CPaintManagerUIPeer::HoldsGdiplus(manager)); // DrawColor and DrawRect need it
     CContainerUI* root = new CContainerUI;
     CControlUI* child = new CControlUI;
     root->Add(child);
@@ -405,4 +413,138 @@ TEST(ControlServicesNoWindow, ManagerWithoutWindowIsHarmless)
     manager.SendNotify(child, L"queued", 0, 0, true);
     manager.OnAsyncNotify();
     EXPECT_FALSE(manager.InitControls(nullptr));
+}
+
+namespace
+{
+
+// Counts the frames and ends of its animations.
+class CAnimatedControl : public CControlUI
+{
+public:
+    void OnAnimationStep(int nTotal, int nFrame, int nId) override
+    {
+        frames.push_back(nFrame);
+        CControlUI::OnAnimationStep(nTotal, nFrame, nId);
+    }
+    void OnAnimationStop(int nId) override
+    {
+        ++stops;
+        CControlUI::OnAnimationStop(nId);
+    }
+    std::vector<int> frames;
+    int stops = 0;
+};
+
+void Tick(CControlUI* p, UINT nId)
+{
+    tagTEventUI e = {};
+    e.Type = EventType::Timer;
+    e.wParam = nId;
+    p->Event(e);
+}
+
+} // namespace
+
+TEST_F(ControlServices, AnimationsRunOnControlTimers)
+{
+    CRecorder rec;
+    m_manager.AddNotifier(&rec);
+    CAnimatedControl* anim = new CAnimatedControl;
+    m_root->Add(anim);
+    m_manager.AttachDialog(m_root);
+    ASSERT_TRUE(anim->StartAnimation(10, 3, 42));
+    EXPECT_FALSE(anim->StartAnimation(10, 3, 42)); // already running
+    CControlUI* pControl = nullptr;
+    UINT nLocal = 0;
+    ASSERT_TRUE(m_manager.FindTimer(17, pControl, nLocal));
+    EXPECT_EQ(anim, pControl);
+    EXPECT_EQ(42u, nLocal);
+    for (int i = 0; i < 3; ++i)
+        Tick(anim, 42);
+    EXPECT_EQ((std::vector<int>{1, 2, 3}), anim->frames);
+    EXPECT_EQ(1, anim->stops);
+    EXPECT_FALSE(anim->IsAnimationRunning(42));
+    EXPECT_FALSE(m_manager.FindTimer(17, pControl, nLocal)); // its timer is killed
+    ASSERT_EQ(3u, rec.log.size());                           // each tick is also a "timer"
+    EXPECT_EQ(L"timer", rec.log[0].type);
+    EXPECT_EQ(42u, rec.log[2].wParam);
+    Tick(anim, 42); // a late tick of a stopped animation changes nothing
+    EXPECT_EQ(3u, anim->frames.size());
+    m_manager.RemoveNotifier(&rec);
+}
+
+TEST_F(ControlServices, ScaledHideAnimationShrinksTheEstimateThenHides)
+{
+    m_manager.AttachDialog(m_root);
+    m_a->SetAttribute(L"animation", L"scalevertical");
+    m_a->SetFrameCount(4);
+    m_a->SetFixedWidth(40);
+    m_a->SetFixedHeight(20);
+    m_a->SetPaneVisible(false);
+    EXPECT_TRUE(m_a->IsAnimationRunning(AnimIdHide));
+    Tick(m_a, AnimIdHide);
+    EXPECT_EQ(40, m_a->EstimateSize(SIZE{}).cx);
+    EXPECT_EQ(15, m_a->EstimateSize(SIZE{}).cy);
+    for (int i = 0; i < 3; ++i)
+        Tick(m_a, AnimIdHide);
+    EXPECT_FALSE(m_a->IsAnimationRunning(AnimIdHide));
+    EXPECT_FALSE(m_a->IsPaneVisible());
+    EXPECT_FALSE(m_a->IsVisible());
+
+    m_a->SetPaneVisible(true);
+    EXPECT_TRUE(m_a->IsVisible());
+    for (int i = 0; i < 4; ++i)
+        Tick(m_a, AnimIdShow);
+    EXPECT_EQ(20, m_a->EstimateSize(SIZE{}).cy);
+}
+
+TEST_F(ControlServices, SizeSettersRequestALayoutColourSettersRepaint)
+{
+    m_manager.AttachDialog(m_root);
+    m_root->SetPos(RECT{0, 0, 100, 50});
+    EXPECT_FALSE(m_root->IsUpdateNeeded());
+    m_a->SetFixedWidth(30);
+    EXPECT_TRUE(m_root->IsUpdateNeeded()); // the parent lays out again
+    EXPECT_TRUE(m_manager.IsUpdateNeeded());
+    m_root->SetPos(RECT{0, 0, 100, 50});
+    EXPECT_FALSE(m_root->IsUpdateNeeded());
+    m_a->SetBkColor(0xFF102030);
+    EXPECT_FALSE(m_root->IsUpdateNeeded());
+}
+
+TEST_F(ControlServices, DefaultEventsNotifyOrGoToTheParent)
+{
+    // Records what reaches its own DoEvent from its children.
+    class CParent : public CContainerUI
+    {
+    public:
+        void DoEvent(tagTEventUI& e) override
+        {
+            seen.push_back(e.Type);
+            CContainerUI::DoEvent(e);
+        }
+        std::vector<EventType> seen;
+    };
+    CRecorder rec;
+    m_manager.AddNotifier(&rec);
+    CParent* parent = new CParent;
+    CControlUI* child = new CControlUI;
+    parent->Add(child);
+    m_root->Add(parent);
+    m_manager.AttachDialog(m_root);
+
+    tagTEventUI e = {};
+    e.Type = EventType::KeyDown;
+    child->Event(e);
+    e.Type = EventType::ContextMenu;
+    child->Event(e); // no context menu: to the parent as well
+    child->SetContextMenuUsed(true);
+    e.wParam = 9;
+    child->Event(e);
+    EXPECT_EQ((std::vector<EventType>{EventType::KeyDown, EventType::ContextMenu}), parent->seen);
+    ASSERT_EQ(1u, rec.log.size());
+    EXPECT_EQ(L"menu", rec.log[0].type);
+    EXPECT_EQ(9u, rec.log[0].wParam);
+    m_manager.RemoveNotifier(&rec);
 }

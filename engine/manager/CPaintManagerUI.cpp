@@ -2,6 +2,8 @@
 // Term. The resource operations live in engine/resources/CPaintManagerUIResources.cpp.
 #include "engine/manager/CPaintManagerUI.h"
 
+#include "engine/render/CGdiplusSession.h"
+
 namespace SkinUI
 {
 
@@ -9,12 +11,18 @@ CStdPtrArray CPaintManagerUI::m_aPreMessages;
 
 CPaintManagerUI::CPaintManagerUI() : m_hWndPaint(nullptr), m_bForceUseSharedRes(false)
 {
+    // DrawColor, DrawRect and GDI+ text draw nothing unless GDI+ runs; sessions nest, so each
+    // manager keeps one for its life.
+    m_pGdiplus.reset(new CGdiplusSession);
+    ::InitializeCriticalSectionAndSpinCount(&m_lockNotify, 5000);
     InitResources();
 }
 
 CPaintManagerUI::~CPaintManagerUI()
 {
+    FreeControls();
     FreeResources();
+    ::DeleteCriticalSection(&m_lockNotify);
     m_aPreMessages.Remove(static_cast<void*>(this));
 }
 

@@ -12,14 +12,23 @@
 //   until Term. Replacing an entry frees the old record: callers never keep image or font
 //   records across a replacement.
 // Lifecycle part (engine/manager/CPaintManagerUI.cpp): construction (shared defaults on the
-// first construction), Init (window, paint DC, list of managers), the DPI object, Term.
+// first construction, a GDI+ session for the manager's life), Init (window, paint DC, list of
+// managers), the DPI object, Term.
+// Control part (engine/manager/CPaintManagerUIControls.cpp): the attached tree and its name
+// map, searching, invalidation and layout requests, per-control timers, focus and capture,
+// synchronous and queued notifications, option groups, post-paint and mouse-leave lists, the
+// delayed clean-up, and ReapObjects, which a control's destructor calls so that the manager
+// never keeps a pointer to a deleted control (focus, hover, click, key, timers, names, lists,
+// option groups, queued notifications).
 //
-// Not done yet: message handling, painting, layout, focus, timers and notifications arrive
-// with the control tree. Not thread safe: UI thread only.
+// Not done yet: message handling, painting and the layout pass (the window's messages reach
+// the manager in a later step), tab order, tooltips. Not thread safe (UI thread only), except
+// SendNotify(..., true), which any thread may call.
 #pragma once
 
 #include <windows.h>
 #include <memory>
+#include <unordered_map>
 #include "engine/core/CStdPtrArray.h"
 #include "engine/core/CStdStringPtrMap.h"
 #include "engine/core/CUIString.h"
@@ -27,13 +36,23 @@
 #include "engine/manager/CWindowDC.h"
 #include "engine/resources/tagTFontInfo.h"
 #include "engine/resources/tagTImageInfo.h"
+#include "engine/manager/tagTNotifyUI.h"
 #include "engine/resources/tagTResInfo.h"
 
 namespace SkinUI
 {
 
 class CZipArchive;
+class CControlUI;
+class CGdiplusSession;
+class INotifyUI;
 struct tagTDrawInfo;
+
+// The wake-up message of the queued notifications and the delayed clean-up (WM_APP + 1).
+enum : UINT
+{
+    WM_SKINUI_ASYNC = WM_APP + 1
+};
 
 class CPaintManagerUI
 {
@@ -152,7 +171,72 @@ public:
     int GetGdiplusTextRenderingHint() const { return m_trh; }
     POINT GetMousePos() const { return m_ptLastMousePos; }
 
+    // ---- the control tree (CPaintManagerUIControls.cpp) --------------------------------
+    bool AttachDialog(CControlUI* pControl);
+    bool InitControls(CControlUI* pControl, CControlUI* pParent = nullptr);
+    void AddDelayedCleanup(CControlUI* pControl);
+    void ReapObjects(CControlUI* pControl);
+    CControlUI* GetRoot() const { return m_pRoot; }
+
+    CControlUI* FindControl(POINT pt) const;
+    CControlUI* FindControl(const wchar_t* pstrName) const;
+    CControlUI* FindSubControlByPoint(CControlUI* pParent, POINT pt) const;
+    CControlUI* FindSubControlByName(CControlUI* pParent, const wchar_t* pstrName) const;
+    CControlUI* FindSubControlByClass(CControlUI* pParent, const wchar_t* pstrClass, int iIndex = 0);
+    CStdPtrArray* FindSubControlsByClass(CControlUI* pParent, const wchar_t* pstrClass);
+
+    void Invalidate();
+    void Invalidate(RECT& rcItem);
+    void NeedUpdate() { m_bUpdateNeeded = true; }
+    bool IsUpdateNeeded() const { return m_bUpdateNeeded; }
+
+    // Platform timer ids run 17, 18 .. 239, 0, 1 ..; a running timer set again gives false, a
+    // killed one restarts with its old id.
+    bool SetTimer(CControlUI* pControl, UINT nTimerID, UINT uElapse);
+    bool KillTimer(CControlUI* pControl, UINT nTimerID);
+    void KillTimer(CControlUI* pControl);
+    void RemoveAllTimers();
+    // The running timer behind a platform timer id (the window's WM_TIMER handler uses it).
+    bool FindTimer(UINT uWinTimer, CControlUI*& pControl, UINT& nLocalID) const;
+
+    CControlUI* GetFocus() const { return m_pFocus; }
+    CControlUI* GetLastFocus() const { return m_pLastFocus; }
+    void SetFocus(CControlUI* pControl);
+    void SetCapture();
+    void ReleaseCapture();
+    bool IsCaptured() const { return m_bMouseCapture; }
+
+    bool AddNotifier(INotifyUI* pControl);
+    bool RemoveNotifier(INotifyUI* pControl);
+    void SendNotify(tagTNotifyUI& Msg, bool bAsync = false);
+    void SendNotify(CControlUI* pControl, const wchar_t* pstrMessage, WPARAM wParam = 0, LPARAM lParam = 0,
+                    bool bAsync = false);
+    void UsedVirtualWnd(bool bUsed) { m_bUsedVirtualWnd = bUsed; }
+    // The window's handler of WM_SKINUI_ASYNC: deletes the delayed clean-up controls, then
+    // delivers the queued notifications in order.
+    void OnAsyncNotify();
+
+    bool AddOptionGroup(const wchar_t* pStrGroupName, CControlUI* pControl);
+    CStdPtrArray* GetOptionGroup(const wchar_t* pStrGroupName);
+    void RemoveOptionGroup(const wchar_t* pStrGroupName, CControlUI* pControl);
+    void RemoveAllOptionGroups();
+
+    bool AddPostPaint(CControlUI* pControl);
+    bool RemovePostPaint(CControlUI* pControl);
+    bool SetPostPaintIndex(CControlUI* pControl, int iIndex);
+    int GetPostPaintCount() const { return m_aPostPaintControls.GetSize(); }
+    bool AddMouseLeaveNeeded(CControlUI* pControl);
+    bool RemoveMouseLeaveNeeded(CControlUI* pControl);
+
 private:
+    friend class CPaintManagerUIPeer; // tests set the input references the message handler owns
+    void FreeControls();
+    void ReleaseDelayedCleanup();
+    void DeliverNotify(tagTNotifyUI& Msg);
+    static CControlUI* CALLBACK FindControlFromNameHash(CControlUI* pThis, void* pData);
+    void PostAsyncWakeUp(); // caller holds the queue lock
+
+    std::unique_ptr<CGdiplusSession> m_pGdiplus; // first member: ends after everything else
     bool m_bLayered = false;
     bool m_bUseGdiplusText = false;
     int m_trh = 0;
@@ -180,6 +264,33 @@ private:
     bool m_bForceUseSharedRes;
     tagTResInfo m_ResInfo;
     CStdPtrArray m_aFonts; // CFontMemResource* of AddFontArray, owned
+
+    // Control tree.
+    CControlUI* m_pRoot = nullptr;
+    CControlUI* m_pFocus = nullptr;
+    CControlUI* m_pLastFocus = nullptr;
+    CControlUI* m_pEventKey = nullptr;
+    CControlUI* m_pEventHover = nullptr;
+    CControlUI* m_pEventClick = nullptr;
+    RECT m_rcLayeredUpdate = {0, 0, 0, 0};
+    UINT m_uTimerID = 0x1000;
+    bool m_bFirstLayout = true;
+    bool m_bUpdateNeeded = false;
+    bool m_bFocusNeeded = false;
+    bool m_bMouseCapture = false;
+    bool m_bUsedVirtualWnd = false;
+    bool m_bAsyncNotifyPosted = false;
+    CStdPtrArray m_aNotifiers;            // INotifyUI*, borrowed
+    CStdPtrArray m_aTimers;               // timer records, owned
+    CStdPtrArray m_aPostPaintControls;    // borrowed
+    CStdPtrArray m_aDelayedCleanup;       // owned until the wake-up message
+    CStdPtrArray m_aAsyncNotify;          // tagTNotifyUI*, owned, guarded by m_lockNotify
+    CStdPtrArray m_aFoundControls;        // scratch list of FindSubControlsByClass
+    CStdPtrArray m_aNeedMouseLeaveNeeded; // borrowed
+    CStdStringPtrMap m_mNameHash;         // name -> control, borrowed
+    std::unordered_multimap<CControlUI*, CUIString> m_mNamesOf; // names each control was entered under
+    CStdStringPtrMap m_mOptionGroup; // group name -> owned CStdPtrArray* of borrowed options
+    CRITICAL_SECTION m_lockNotify;
 
     // Process-wide.
     static CStdPtrArray m_aPreMessages; // every live manager that went through Init

@@ -15,8 +15,8 @@
 // not stretched again, when drawn at the same size); DrawImage with a bare bitmap never caches.
 //
 // Not done: no image decoding or caching of its own (the loaders forward to CImageLoader, the
-// paint manager's tables cache); the "hsl" key of a description has no effect; icon images and image HSL
-// adjustment are not provided; GenerateBitmap waits for the control model.
+// paint manager's tables cache); the "hsl" key of a description has no effect; icon images and
+// image HSL adjustment are not provided.
 #pragma once
 
 #include <windows.h>
@@ -28,6 +28,7 @@ namespace SkinUI
 {
 
 class CByteBuffer;
+class CControlUI;
 class CPaintManagerUI;
 class CScaledBitmapCache;
 class CStdPtrArray;
@@ -59,6 +60,11 @@ public:
     // A 32-bit bottom-up DIB section; the caller owns the bitmap. Null for sizes below 1 or
     // above 32767, or when the section cannot be made.
     static HBITMAP CreateARGB32Bitmap(HDC hDC, int cx, int cy, BYTE** pBits);
+    // The control (and its children) painted off-screen into a new 32-bit section of rc's
+    // size (rc in client coordinates); a background with non-zero alpha is filled over the
+    // copy. The caller owns the bitmap; null for a null control or an empty rectangle.
+    static HBITMAP GenerateBitmap(CPaintManagerUI* pManager, CControlUI* pControl, RECT rc,
+                                  DWORD dwFilterColor = 0);
 
     static void DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& rcPaint,
                           const RECT& rcBmpPart, const RECT& rcCorners, bool bAlpha, BYTE uFade = 255,

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <math.h>
+#include <algorithm>
 #include <stdio.h>
 #include <string>
 #include <vector>
@@ -349,6 +350,9 @@ TEST(ShadowImage, NothingIsDrawnForSizeZeroOrANonPositiveImage)
         w.Create();
         ASSERT_EQ(94, w.m_shadow.GetLastImage().cx);
         ASSERT_EQ(74, w.m_shadow.GetLastImage().cy);
+        // Smaller than the window and not offset, it lies wholly under it: every pixel clear.
+        const std::vector<DWORD>& pixels = w.m_shadow.GetLastImage().pixels;
+        EXPECT_EQ(pixels.size(), static_cast<size_t>(std::count(pixels.begin(), pixels.end(), 0u)));
     }
 }
 
@@ -617,7 +621,9 @@ TEST(ShadowFollow, DisablingHidesAndPassesMessagesStraightOn)
     ExpectRect(WindowRect(hShadow), 295, 295, 905, 705);
 }
 
-TEST(ShadowFollow, SubclassForwardsAndIsUndoneWhenTheWindowDies)
+// ---- the subclass procedure ---------------------------------------------------------------
+
+TEST(ShadowSubclass, SubclassForwardsAndIsUndoneWhenTheWindowDies)
 {
     g_nHostMessages = 0;
     InstallerShadowWindow w(100, 80, 600, 400);
@@ -635,7 +641,7 @@ TEST(ShadowFollow, SubclassForwardsAndIsUndoneWhenTheWindowDies)
     EXPECT_EQ(nullptr, w.m_shadow.GetShadowWindow());
 }
 
-TEST(ShadowFollow, DestroyingTheShadowFirstRestoresThePreviousProcedure)
+TEST(ShadowSubclass, DestroyingTheShadowFirstRestoresThePreviousProcedure)
 {
     RegisterHost();
     CShadowUI::Initialize(::GetModuleHandleW(nullptr));
@@ -662,7 +668,7 @@ TEST(ShadowFollow, DestroyingTheShadowFirstRestoresThePreviousProcedure)
     Pump();
 }
 
-TEST(ShadowFollow, AWindowMissingFromTheMapStillReachesItsProcedure)
+TEST(ShadowSubclass, AWindowMissingFromTheMapStillReachesItsProcedure)
 {
     g_nHostMessages = 0;
     InstallerShadowWindow w(100, 80, 300, 200);
@@ -678,7 +684,7 @@ TEST(ShadowFollow, AWindowMissingFromTheMapStillReachesItsProcedure)
     EXPECT_FALSE(::IsWindow(w.m_hWnd));
 }
 
-TEST(ShadowFollow, CreatingTwiceSubclassesOnceAndTwoWindowsGetTwoShadows)
+TEST(ShadowSubclass, CreatingTwiceSubclassesOnceAndTwoWindowsGetTwoShadows)
 {
     g_nHostMessages = 0;
     InstallerShadowWindow a(100, 80, 300, 200);
@@ -705,7 +711,7 @@ TEST(ShadowFollow, CreatingTwiceSubclassesOnceAndTwoWindowsGetTwoShadows)
     EXPECT_STREQ(L"UmbraShadowWnd", szClass);
 }
 
-TEST(ShadowFollow, NotShownOrWithoutAWindowCreatesNothing)
+TEST(ShadowSubclass, NotShownOrWithoutAWindowCreatesNothing)
 {
     ShadowWindow w(100, 80, 300, 200);
     w.Create(); // showshadow false

@@ -21,6 +21,11 @@ function(zentrivo_add_gtest)
   foreach(s ${_suites})
     add_test(NAME ${T_AREA}.${s} COMMAND ${T_NAME} --gtest_filter=${s}.*:*/${s}.*)
     set_tests_properties(${T_AREA}.${s} PROPERTIES LABELS ${T_AREA}
-      FIXTURES_REQUIRED "wine;${T_FIXTURES}" TIMEOUT 120 ${T_PROPERTIES})
+      FIXTURES_REQUIRED "wine;${T_FIXTURES}" TIMEOUT 120
+      # A process that dies under Wine may still exit with 0: pass only on GoogleTest's own
+      # closing line, never on the exit status alone.
+      PASS_REGULAR_EXPRESSION "\\[  PASSED  \\]"
+      FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]"
+      ${T_PROPERTIES})
   endforeach()
 endfunction()

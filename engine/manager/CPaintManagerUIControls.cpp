@@ -101,6 +101,9 @@ bool CPaintManagerUI::InitControls(CControlUI* pControl, CControlUI* pParent)
 {
     if (pControl == nullptr)
         return false;
+    // A control removed and attached again before the wake-up lives on: the clean-up must
+    // not delete it out of the tree.
+    RemoveAll(m_aDelayedCleanup, pControl);
     pControl->SetManager(this, pParent != nullptr ? pParent : pControl->GetParent(), true);
     pControl->FindControl(FindControlFromNameHash, this, 0);
     return true;

@@ -326,6 +326,15 @@ TEST_F(ControlServices, RemovalDuringOwnEventWaitsForTheWakeUp)
     m_window.DispatchWakeUps();
     EXPECT_TRUE(bGone);
 
+    // Removed, then attached again before the wake-up: it stays.
+    bool bBack = false;
+    m_c->OnDestroy.Add(&MarkDestroyed, &bBack);
+    ASSERT_TRUE(m_root->Remove(m_c));
+    ASSERT_TRUE(m_root->Add(m_c));
+    m_window.DispatchWakeUps();
+    EXPECT_FALSE(bBack);
+    EXPECT_EQ(m_root, m_c->GetParent());
+
     bool bKept = false;
     m_b->OnDestroy.Add(&MarkDestroyed, &bKept);
     ASSERT_TRUE(m_root->RemoveAt(0, true));

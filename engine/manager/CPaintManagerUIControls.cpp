@@ -67,6 +67,17 @@ CControlUI* CALLBACK FindControlFromClass(CControlUI* pThis, void* pData)
     return pFind->iIndex-- == 0 ? pThis : nullptr;
 }
 
+// An event record for the manager's own events (no key data).
+tagTEventUI MakeEvent(EventType type, CControlUI* pSender, POINT ptMouse)
+{
+    tagTEventUI event = {};
+    event.Type = type;
+    event.pSender = pSender;
+    event.ptMouse = ptMouse;
+    event.dwTimestamp = ::GetTickCount();
+    return event;
+}
+
 void RemoveAll(CStdPtrArray& list, void* p)
 {
     for (int i = list.GetSize() - 1; i >= 0; --i)
@@ -412,11 +423,7 @@ void CPaintManagerUI::KillCurrentFocus(CControlUI* pNewFocus)
     if (m_pFocus == nullptr)
         return;
     CControlUI* pOld = m_pFocus;
-    tagTEventUI event = {};
-    event.Type = EventType::KillFocus;
-    event.pSender = pNewFocus;
-    event.ptMouse = m_ptLastMousePos;
-    event.dwTimestamp = ::GetTickCount();
+    tagTEventUI event = MakeEvent(EventType::KillFocus, pNewFocus, m_ptLastMousePos);
     pOld->Event(event);
     // The handler may have deleted the old focus (ReapObjects cleared m_pFocus then).
     if (m_pFocus == pOld)
@@ -438,11 +445,7 @@ void CPaintManagerUI::SetFocus(CControlUI* pControl)
         !pControl->IsEnabled())
         return;
     m_pFocus = pControl;
-    tagTEventUI event = {};
-    event.Type = EventType::SetFocus;
-    event.pSender = pControl;
-    event.ptMouse = m_ptLastMousePos;
-    event.dwTimestamp = ::GetTickCount();
+    tagTEventUI event = MakeEvent(EventType::SetFocus, pControl, m_ptLastMousePos);
     m_pFocus->Event(event);
     if (m_pFocus == pControl)
         SendNotify(m_pFocus, L"setfocus");

@@ -202,6 +202,13 @@ public:
     CControlUI* GetFocus() const { return m_pFocus; }
     CControlUI* GetLastFocus() const { return m_pLastFocus; }
     void SetFocus(CControlUI* pControl);
+    // Focus for a control that cannot take it yet (layout pending): the tab stop before it
+    // gets the focus quietly, and the next paint moves forward onto the control.
+    void SetFocusNeeded(CControlUI* pControl);
+    // Tab order: the next (or previous) visible, enabled tab stop, parents before children;
+    // forward wraps to the first, backward from the first goes to the last. While a layout is
+    // pending a forward move waits for the next paint.
+    bool SetNextTabControl(bool bForward = true);
     void SetCapture();
     void ReleaseCapture();
     bool IsCaptured() const { return m_bMouseCapture; }
@@ -234,6 +241,7 @@ private:
     void ReleaseDelayedCleanup();
     void DeliverNotify(tagTNotifyUI& Msg);
     static CControlUI* CALLBACK FindControlFromNameHash(CControlUI* pThis, void* pData);
+    void KillCurrentFocus(CControlUI* pNewFocus);
     void PostAsyncWakeUp(); // caller holds the queue lock
 
     std::unique_ptr<CGdiplusSession> m_pGdiplus; // first member: ends after everything else

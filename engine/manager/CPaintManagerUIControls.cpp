@@ -67,6 +67,17 @@ CControlUI* CALLBACK FindControlFromClass(CControlUI* pThis, void* pData)
     return pFind->iIndex-- == 0 ? pThis : nullptr;
 }
 
+// An event record for the manager's own events (no key data).
+tagTEventUI MakeEvent(EventType type, CControlUI* pSender, POINT ptMouse)
+{
+    tagTEventUI event = {};
+    event.Type = type;
+    event.pSender = pSender;
+    event.ptMouse = ptMouse;
+    event.dwTimestamp = ::GetTickCount();
+    return event;
+}
+
 void RemoveAll(CStdPtrArray& list, void* p)
 {
     for (int i = list.GetSize() - 1; i >= 0; --i)
@@ -101,6 +112,9 @@ bool CPaintManagerUI::InitControls(CControlUI* pControl, CControlUI* pParent)
 {
     if (pControl == nullptr)
         return false;
+    // A control removed and attached again before the wake-up lives on: the clean-up must
+    // not delete it out of the tree.
+    RemoveAll(m_aDelayedCleanup, pControl);
     pControl->SetManager(this, pParent != nullptr ? pParent : pControl->GetParent(), true);
     pControl->FindControl(FindControlFromNameHash, this, 0);
     return true;
@@ -404,41 +418,114 @@ bool CPaintManagerUI::FindTimer(UINT uWinTimer, CControlUI*& pControl, UINT& nLo
 
 // ---- focus and capture ------------------------------------------------------------------------
 
+void CPaintManagerUI::KillCurrentFocus(CControlUI* pNewFocus)
+{
+    if (m_pFocus == nullptr)
+        return;
+    CControlUI* pOld = m_pFocus;
+    tagTEventUI event = MakeEvent(EventType::KillFocus, pNewFocus, m_ptLastMousePos);
+    pOld->Event(event);
+    // The handler may have deleted the old focus (ReapObjects cleared m_pFocus then).
+    if (m_pFocus == pOld)
+    {
+        SendNotify(pOld, L"killfocus");
+        m_pLastFocus = m_pFocus;
+        m_pFocus = nullptr;
+    }
+}
+
 void CPaintManagerUI::SetFocus(CControlUI* pControl)
 {
     if (m_hWndPaint != nullptr && ::GetFocus() != m_hWndPaint && pControl != m_pFocus)
         ::SetFocus(m_hWndPaint);
     if (pControl == m_pFocus)
         return;
-    if (m_pFocus != nullptr)
-    {
-        CControlUI* pOld = m_pFocus;
-        tagTEventUI event = {};
-        event.Type = EventType::KillFocus;
-        event.pSender = pControl;
-        event.ptMouse = m_ptLastMousePos;
-        event.dwTimestamp = ::GetTickCount();
-        pOld->Event(event);
-        // The handler may have deleted the old focus (ReapObjects cleared m_pFocus then).
-        if (m_pFocus == pOld)
-        {
-            SendNotify(pOld, L"killfocus");
-            m_pLastFocus = m_pFocus;
-            m_pFocus = nullptr;
-        }
-    }
+    KillCurrentFocus(pControl);
     if (pControl == nullptr || pControl->GetManager() != this || !pControl->IsVisible() ||
         !pControl->IsEnabled())
         return;
     m_pFocus = pControl;
-    tagTEventUI event = {};
-    event.Type = EventType::SetFocus;
-    event.pSender = pControl;
-    event.ptMouse = m_ptLastMousePos;
-    event.dwTimestamp = ::GetTickCount();
+    tagTEventUI event = MakeEvent(EventType::SetFocus, pControl, m_ptLastMousePos);
     m_pFocus->Event(event);
     if (m_pFocus == pControl)
         SendNotify(m_pFocus, L"setfocus");
+}
+
+namespace
+{
+
+struct TabSearch
+{
+    CControlUI* pFocus; // start of the walk; null: the first tab stop
+    CControlUI* pLast;  // the last tab stop met so far
+    bool bForward;
+    bool bNextIsIt;
+};
+
+CControlUI* CALLBACK FindControlFromTab(CControlUI* pThis, void* pData)
+{
+    TabSearch* pInfo = static_cast<TabSearch*>(pData);
+    if (pInfo->pFocus == pThis)
+    {
+        if (pInfo->bForward)
+            pInfo->bNextIsIt = true;
+        return pInfo->bForward ? nullptr : pInfo->pLast;
+    }
+    if ((pThis->GetControlFlags() & FlagTabStop) == 0)
+        return nullptr;
+    pInfo->pLast = pThis;
+    if (pInfo->bNextIsIt || pInfo->pFocus == nullptr)
+        return pThis;
+    return nullptr;
+}
+
+const UINT kTabFlags = FindVisible | FindEnabled | FindMeFirst;
+
+} // namespace
+
+void CPaintManagerUI::SetFocusNeeded(CControlUI* pControl)
+{
+    if (m_hWndPaint != nullptr)
+        ::SetFocus(m_hWndPaint);
+    if (pControl == nullptr)
+        return;
+    KillCurrentFocus(pControl);
+    m_pFocus = nullptr;
+    if (m_pRoot != nullptr)
+    {
+        TabSearch info = {pControl, nullptr, false, false};
+        m_pFocus = m_pRoot->FindControl(FindControlFromTab, &info, kTabFlags);
+        m_bFocusNeeded = true;
+        m_pRoot->NeedUpdate();
+    }
+}
+
+bool CPaintManagerUI::SetNextTabControl(bool bForward)
+{
+    if (m_bUpdateNeeded && bForward)
+    {
+        m_bFocusNeeded = true;
+        Invalidate();
+        return true;
+    }
+    if (m_pRoot == nullptr)
+        return false;
+    TabSearch info = {m_pFocus, nullptr, bForward, false};
+    CControlUI* pControl = m_pRoot->FindControl(FindControlFromTab, &info, kTabFlags);
+    if (pControl == nullptr)
+    {
+        if (bForward)
+        {
+            TabSearch first = {nullptr, nullptr, true, false};
+            pControl = m_pRoot->FindControl(FindControlFromTab, &first, kTabFlags);
+        }
+        else
+            pControl = info.pLast; // the walk went on to the end: the last tab stop
+    }
+    if (pControl != nullptr)
+        SetFocus(pControl);
+    m_bFocusNeeded = false;
+    return true;
 }
 
 void CPaintManagerUI::SetCapture()

@@ -44,6 +44,8 @@ public:
                pm.m_pLastFocus == p || pm.m_pRoot == p;
     }
     static int QueuedCount(const CPaintManagerUI& pm) { return pm.m_aAsyncNotify.GetSize(); }
+    // What the paint handler's layout pass leaves behind.
+    static void LayoutDone(CPaintManagerUI& pm) { pm.m_bUpdateNeeded = false; }
     // Wine's GDI+ draws without GdiplusStartup, Windows' does not: pixels cannot show a
     // missing session here, so the session itself is checked.
     static bool HoldsGdiplus(const CPaintManagerUI& pm)
@@ -326,6 +328,15 @@ TEST_F(ControlServices, RemovalDuringOwnEventWaitsForTheWakeUp)
     m_window.DispatchWakeUps();
     EXPECT_TRUE(bGone);
 
+    // Removed, then attached again before the wake-up: it stays.
+    bool bBack = false;
+    m_c->OnDestroy.Add(&MarkDestroyed, &bBack);
+    ASSERT_TRUE(m_root->Remove(m_c));
+    ASSERT_TRUE(m_root->Add(m_c));
+    m_window.DispatchWakeUps();
+    EXPECT_FALSE(bBack);
+    EXPECT_EQ(m_root, m_c->GetParent());
+
     bool bKept = false;
     m_b->OnDestroy.Add(&MarkDestroyed, &bKept);
     ASSERT_TRUE(m_root->RemoveAt(0, true));
@@ -547,4 +558,58 @@ TEST_F(ControlServices, DefaultEventsNotifyOrGoToTheParent)
     EXPECT_EQ(L"menu", rec.log[0].type);
     EXPECT_EQ(9u, rec.log[0].wParam);
     m_manager.RemoveNotifier(&rec);
+}
+
+namespace
+{
+
+class CTabStop : public CControlUI
+{
+public:
+    UINT GetControlFlags() const override { return FlagTabStop; }
+};
+
+} // namespace
+
+TEST_F(ControlServices, TabOrderWrapsBothWays)
+{
+    CContainerUI* group = new CContainerUI;
+    CTabStop* t1 = new CTabStop;
+    CTabStop* t2 = new CTabStop;
+    CTabStop* t3 = new CTabStop;
+    CTabStop* hidden = new CTabStop;
+    group->Add(t2);
+    group->Add(hidden);
+    m_root->Add(t1);
+    m_root->Add(group);
+    m_root->Add(t3);
+    m_manager.AttachDialog(m_root);
+    hidden->SetVisible(false);
+
+    // A layout is pending after attaching: the move waits for the paint.
+    EXPECT_TRUE(m_manager.SetNextTabControl(true));
+    EXPECT_EQ(nullptr, m_manager.GetFocus());
+    CPaintManagerUIPeer::LayoutDone(m_manager);
+
+    m_manager.SetNextTabControl(true);
+    EXPECT_EQ(t1, m_manager.GetFocus());
+    m_manager.SetNextTabControl(true);
+    EXPECT_EQ(t2, m_manager.GetFocus()); // into the group, skipping the hidden one next
+    m_manager.SetNextTabControl(true);
+    EXPECT_EQ(t3, m_manager.GetFocus());
+    m_manager.SetNextTabControl(true);
+    EXPECT_EQ(t1, m_manager.GetFocus()); // wraps to the first
+    m_manager.SetNextTabControl(false);
+    EXPECT_EQ(t3, m_manager.GetFocus()); // from the first back to the last
+    m_manager.SetNextTabControl(false);
+    EXPECT_EQ(t2, m_manager.GetFocus());
+
+    // Focus wanted for t3 while a layout is pending: t2 holds it quietly until the paint.
+    m_manager.SetFocusNeeded(t3);
+    EXPECT_EQ(t2, m_manager.GetFocus());
+    EXPECT_TRUE(m_manager.IsUpdateNeeded());
+    CPaintManagerUIPeer::LayoutDone(m_manager);
+    m_manager.SetNextTabControl(true);
+    EXPECT_EQ(t3, m_manager.GetFocus());
+    EXPECT_TRUE(t3->IsFocused());
 }

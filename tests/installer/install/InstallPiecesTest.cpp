@@ -9,7 +9,6 @@
 #include "tests/installer/install/InstallTestSupport.h"
 
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <cwchar>
 #include <string>
@@ -26,21 +25,6 @@ std::wstring Compose(const wchar_t* text, wchar_t drive = L'C')
     if (!CInstallRun::ComposeInstallDir(drive, text, folder))
         return L"<refused>";
     return folder;
-}
-
-// Running processes whose executable is named name (case-insensitive).
-int ProcessesNamed(const wchar_t* name)
-{
-    HANDLE snap = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snap == INVALID_HANDLE_VALUE)
-        return -1;
-    PROCESSENTRY32W entry = {};
-    entry.dwSize = sizeof(entry);
-    int count = 0;
-    for (BOOL more = ::Process32FirstW(snap, &entry); more; more = ::Process32NextW(snap, &entry))
-        count += _wcsicmp(entry.szExeFile, name) == 0;
-    ::CloseHandle(snap);
-    return count;
 }
 
 const wchar_t kLaunchRoot[] = L"C:\\ztest\\launch";
@@ -68,7 +52,13 @@ protected:
         RemoveTree(kLaunchRoot);
         MakeSurePathExists(L"C:\\ztest\\launch\\");
     }
-    void TearDown() override { RemoveTree(kLaunchRoot); }
+    void TearDown() override
+    {
+        // Installers left running, on purpose or by a fault under test, go with the case.
+        for (const wchar_t* name : {L"slow.exe", L"hanging.exe", L"normal.exe", L"failing.exe"})
+            ProcessesNamed(name, true);
+        RemoveTree(kLaunchRoot);
+    }
 };
 
 } // namespace
@@ -245,22 +235,4 @@ TEST_F(SilentInstaller, WaitZeroReturnsAtOnceAndStopEndsTheWait)
     EXPECT_TRUE(RunSilentInstaller(&waited, [&polls] { return ++polls > 4; }));
     EXPECT_LT(::GetTickCount() - start, 20000u);
     EXPECT_EQ(1, ProcessesNamed(L"hanging.exe"));
-    // Clean up the installers left running on purpose.
-    HANDLE snap = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W entry = {};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = ::Process32FirstW(snap, &entry); more; more = ::Process32NextW(snap, &entry))
-    {
-        if (_wcsicmp(entry.szExeFile, L"hanging.exe") == 0 || _wcsicmp(entry.szExeFile, L"slow.exe") == 0)
-        {
-            HANDLE p = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
-            if (p != nullptr)
-            {
-                ::TerminateProcess(p, 0);
-                ::WaitForSingleObject(p, 5000);
-                ::CloseHandle(p);
-            }
-        }
-    }
-    ::CloseHandle(snap);
 }

@@ -22,6 +22,7 @@ namespace
 const char kProductTarget[] = "/down/down?path=DOCWARP_Online.exe";
 const wchar_t kDownloadFile[] = L"C:\\tolvane\\DOCWARP_Online.exe";
 const wchar_t kRoot[] = L"C:\\ztest\\run";
+const wchar_t kSettingsFile[] = L"C:\\tolvane\\Zentrivo\\Configures.ini";
 
 std::string ReportBody(const char* event)
 {
@@ -59,6 +60,7 @@ protected:
         ::CreateDirectoryW(kRoot, nullptr);
         ::DeleteFileW(kDownloadFile);
         DeleteProductKey();
+        ::DeleteFileW(kSettingsFile); // the constructor's start-up mark makes it again
         m_pFrame.reset(new CMainFrame());
         m_pFrame->AttachInstallView(m_view.Target(), &m_view);
     }
@@ -72,6 +74,7 @@ protected:
         const DWORD start = ::GetTickCount();
         while (!share.expired() && ::GetTickCount() - start < 30000)
             ::Sleep(20);
+        ProcessesNamed(L"DOCWARP_Online.exe", true); // a product a fault under test left running
         RemoveTree(kRoot);
         DeleteProductKey();
     }
@@ -128,11 +131,9 @@ TEST_F(InstallRunServices, WholeRunInstallsTheProductAndRecordsIt)
 
     // Settings and the registry: the text and its terminator, nothing of the field behind it.
     wchar_t value[16] = {};
-    ::GetPrivateProfileStringW(L"Language", L"LanguageType", L"<missing>", value, 16,
-                               L"C:\\tolvane\\Zentrivo\\Configures.ini");
+    ::GetPrivateProfileStringW(L"Language", L"LanguageType", L"<missing>", value, 16, kSettingsFile);
     EXPECT_STREQ(L"1", value);
-    ::GetPrivateProfileStringW(L"Platform", L"Platform", L"<missing>", value, 16,
-                               L"C:\\tolvane\\Zentrivo\\Configures.ini");
+    ::GetPrivateProfileStringW(L"Platform", L"Platform", L"<missing>", value, 16, kSettingsFile);
     EXPECT_STREQ(L"", value);
     DWORD type = 0;
     std::string bytes;

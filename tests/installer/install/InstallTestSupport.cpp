@@ -1,5 +1,7 @@
 #include "tests/installer/install/InstallTestSupport.h"
 
+#include <tlhelp32.h>
+
 #include <cstring>
 #include <vector>
 
@@ -105,5 +107,31 @@ DWORD ProcessHandleCount()
 {
     DWORD count = 0;
     ::GetProcessHandleCount(::GetCurrentProcess(), &count);
+    return count;
+}
+
+// Running processes whose executable is named name (case-insensitive); ended first when asked.
+int ProcessesNamed(const wchar_t* name, bool end)
+{
+    HANDLE snap = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snap == INVALID_HANDLE_VALUE)
+        return -1;
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(entry);
+    int count = 0;
+    for (BOOL more = ::Process32FirstW(snap, &entry); more; more = ::Process32NextW(snap, &entry))
+    {
+        if (_wcsicmp(entry.szExeFile, name) != 0)
+            continue;
+        ++count;
+        HANDLE p = end ? ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID) : nullptr;
+        if (p != nullptr)
+        {
+            ::TerminateProcess(p, 0);
+            ::WaitForSingleObject(p, 5000);
+            ::CloseHandle(p);
+        }
+    }
+    ::CloseHandle(snap);
     return count;
 }

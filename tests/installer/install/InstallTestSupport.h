@@ -23,3 +23,6 @@ void DeleteProductKey();
 bool ReadPathValue(DWORD* type, std::string* bytes);
 
 DWORD ProcessHandleCount();
+
+// Running processes whose executable is named name (case-insensitive); ended first when asked.
+int ProcessesNamed(const wchar_t* name, bool end = false);

@@ -22,6 +22,7 @@ std::string ReadFileBytes(const std::wstring& path);
 void DeleteProductKey();
 bool ReadPathValue(DWORD* type, std::string* bytes);
 
+// Handles this process holds (from the system's handle list).
 DWORD ProcessHandleCount();
 
 // Running processes whose executable is named name (case-insensitive); ended first when asked.

@@ -57,7 +57,8 @@ void WriteInstallPath(const wchar_t* folder)
 CInstallRun::CInstallRun(const wchar_t* onlineUrl, const wchar_t* installDirText,
                          std::shared_ptr<CInstallViewPoster> view, std::function<void()> startReport)
     : m_sOnlineUrl(onlineUrl ? onlineUrl : L""), m_bHasDirText(installDirText != nullptr),
-      m_sDirText(installDirText ? installDirText : L""), m_pView(std::move(view)),
+      m_sDirText(installDirText ? installDirText : L""),
+      m_pView(view ? std::move(view) : std::make_shared<CInstallViewPoster>(nullptr)),
       m_startReport(std::move(startReport)),
       m_download([this](int percent) { m_pView->PostProgress(percent); },
                  [this]

@@ -9,8 +9,9 @@
 // a thread of its own that nobody waits for; that thread touches nothing of the window, only its
 // share. SendUsageReport sends one on the calling thread and returns when it has ended. The
 // destructor first stops designating this window as the main window, marks the share abandoned,
-// releases a download left open and lets go of its share; it never waits for report threads,
-// and the transfer library is cleaned up when the last holder of the share is gone.
+// waits for an installation run still going (below) and lets go of its share; it never waits
+// for report threads, and the transfer library is cleaned up when the last holder of the share
+// is gone.
 // The constructor also writes the start-up mark into the settings file before the address query.
 // StartInstall starts one installation run (CInstallRun) on a thread that holds a share; the
 // run gets copies of what it reads and posts its display changes to the window attached with

@@ -191,6 +191,30 @@ TEST_F(InstallRunServices, BrokenTransferFailsTheDownload)
     EXPECT_FALSE(Exists(L"C:\\ztest\\run\\Apps"));
 }
 
+TEST_F(InstallRunServices, FileThatCannotBeOpenedFailsBeforeAnyRequest)
+{
+    m_pStandIn->Script(kProductTarget, ProductReply("normal"));
+    ::CreateDirectoryW(L"C:\\tolvane", nullptr);
+    HANDLE held = ::CreateFileW(kDownloadFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    const DWORD handlesBefore = ProcessHandleCount();
+    RunToEnd(L"C:\\ztest\\run\\Apps");
+    ::CloseHandle(held);
+    EXPECT_EQ(std::vector<std::string>{"page:fail"}, m_view.Pages());
+    EXPECT_EQ(InstallDownloadFailed, m_pFrame->GetInstallState());
+    EXPECT_TRUE(Matching(m_pStandIn->Requests(), kProductTarget).empty());
+    const auto reports = WaitForReports(1);
+    ASSERT_EQ(1u, reports.size());
+    EXPECT_EQ(ReportBody("INSTALL_DOWNLOADFAIL"), reports[0].body);
+    // Once the report thread is done, the run has left nothing open (the closed file: -1).
+    const std::weak_ptr<CInstallShare> share = m_pFrame->GetShare();
+    m_pFrame.reset();
+    const DWORD start = ::GetTickCount();
+    while (!share.expired() && ::GetTickCount() - start < 30000)
+        ::Sleep(20);
+    EXPECT_LE(ProcessHandleCount(), handlesBefore - 1);
+}
+
 TEST_F(InstallRunServices, NoLengthLeavesTheBarWhereItIs)
 {
     m_pStandIn->Script(kProductTarget, ProductReply("normal", true));

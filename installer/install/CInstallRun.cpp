@@ -100,7 +100,7 @@ void CInstallRun::Work(CInstallShare& share)
     } mark{this};
     m_pShare.store(&share);
 
-    // 1-2. The download folder on the desktop's drive and the file in it.
+    // The download folder on the desktop's drive and the file in it.
     const wchar_t drive = DesktopDrive();
     const wchar_t letter[2] = {drive, L'\0'};
     wchar_t downloadDir[kFolderCapacity] = {};
@@ -111,7 +111,7 @@ void CInstallRun::Work(CInstallShare& share)
     wchar_t filePath[kFolderCapacity] = {};
     FormatWide(filePath, kFolderCapacity, L"%s\\%s", downloadDir, L"DOCWARP_Online.exe");
 
-    // 3-6. The download; the handle and the file are released before the file is looked at.
+    // The download; the handle and the file are released before the file is looked at.
     if (!m_download.Open(filePath))
         return FailureEnding(share, InstallDownloadFailed);
     char url[kUrlBytes] = {};
@@ -122,7 +122,7 @@ void CInstallRun::Work(CInstallShare& share)
     if (rc != 0 || ::GetFileAttributesW(filePath) == INVALID_FILE_ATTRIBUTES)
         return FailureEnding(share, InstallDownloadFailed);
 
-    // 7-10. The folder, the command line and the hidden start.
+    // The folder, the command line and the hidden start.
     tagTLaunchRecord record = {};
     record.waitMs = kRunWaitMs;
     FormatWide(record.executable, 260, L"\"%s\"", filePath);

@@ -1,5 +1,6 @@
 #include "installer/ui/CMainFrame.h"
 
+#include "installer/install/InstallSettings.h"
 #include "installer/net/ServiceHosts.h"
 #include "installer/net/UsageReport.h"
 
@@ -9,6 +10,18 @@ namespace
 {
 
 std::atomic<CMainFrame*> g_pMainFrame{nullptr};
+
+// The report thread gets the share alone, never the window, so it may outlive the window.
+void StartUsageReportFor(const std::shared_ptr<CInstallShare>& share)
+{
+    CInstallShare::RunOnThread(share,
+                               [](CInstallShare& held)
+                               {
+                                   SendUsageReportTo(
+                                       GetIpLookupHost(), GetReportHost(),
+                                       [&held] { return held.GetInstallState(); }, ReportTiming::Background);
+                               });
+}
 
 } // namespace
 
@@ -22,11 +35,10 @@ CMainFrame::CMainFrame() : m_pShare(std::make_shared<CInstallShare>())
     m_pSkinZip.reset();
     g_pMainFrame.store(this);
     SetInstallState(InstallStarted);
-    m_szInstallDir[0] = L'\0';
     // The share's construction set the transfer library up (curl_global_init).
     m_szOfflineUrl[0] = L'\0';
     m_szOnlineUrl[0] = L'\0';
-    // The settings file is touched here by the installation run's own start-up step.
+    WriteStartupSetting();
     FetchDownloadAddresses();
 }
 
@@ -37,16 +49,12 @@ CMainFrame::~CMainFrame()
     g_pMainFrame.compare_exchange_strong(self, nullptr);
     m_pShare->Abandon();
     m_pSkinZip.reset();
-    if (m_pDownloadFile != nullptr)
-    {
-        fclose(m_pDownloadFile);
-        m_pDownloadFile = nullptr;
-    }
-    if (m_pCurl != nullptr)
-    {
-        curl_easy_cleanup(m_pCurl);
-        m_pCurl = nullptr;
-    }
+    // The abandoned share makes the download abort at its next progress call; the run then
+    // releases its handle and file on its own thread. Past the wait the thread still holds the
+    // run and the share, so letting go here cannot pull anything from under it.
+    if (m_pRun)
+        m_pRun->WaitFinished(kRunStopWaitMs);
+    m_pRun.reset();
     // Report threads keep their own shares: the library is cleaned up after the last of them.
     m_pShare.reset();
 }
@@ -68,15 +76,54 @@ int32_t CMainFrame::GetInstallState() const
 
 void CMainFrame::StartUsageReport()
 {
-    // The thread gets the share alone, never the window, so it may outlive the window.
-    CInstallShare::RunOnThread(m_pShare,
-                               [](CInstallShare& share)
-                               {
-                                   SendUsageReportTo(
-                                       GetIpLookupHost(), GetReportHost(),
-                                       [&share] { return share.GetInstallState(); },
-                                       ReportTiming::Background);
-                               });
+    StartUsageReportFor(m_pShare);
+}
+
+void CMainFrame::AttachInstallView(HWND target, IInstallView* view)
+{
+    m_hViewTarget = target;
+    m_pView = view;
+}
+
+bool CMainFrame::IsInstalling() const
+{
+    return m_pRun && !m_pRun->IsFinished();
+}
+
+bool CMainFrame::StartInstall(const wchar_t* installDirText)
+{
+    if (IsInstalling())
+        return false; // one run at a time: two would write the same file
+    if (m_pView != nullptr)
+        m_pView->SetProgressValue(0);
+    std::shared_ptr<CInstallShare> share = m_pShare;
+    m_pRun = std::make_shared<CInstallRun>(m_szOnlineUrl, installDirText,
+                                           std::make_shared<CInstallViewPoster>(m_hViewTarget),
+                                           [share] { StartUsageReportFor(share); });
+    std::shared_ptr<CInstallRun> run = m_pRun;
+    if (!CInstallShare::RunOnThread(m_pShare, [run](CInstallShare& held) { run->Work(held); }))
+        run->EndUnstarted(*m_pShare);
+    return true;
+}
+
+void CMainFrame::SetInstallProgress(int percent)
+{
+    CInstallViewPoster(m_hViewTarget).PostProgress(percent);
+}
+
+std::wstring CMainFrame::GetDownloadDir() const
+{
+    return m_pRun ? m_pRun->GetDownloadDir() : std::wstring();
+}
+
+std::wstring CMainFrame::GetInstallDir() const
+{
+    return m_pRun ? m_pRun->GetInstallDir() : std::wstring();
+}
+
+bool CMainFrame::HoldsTransfer() const
+{
+    return m_pRun && m_pRun->HoldsTransfer();
 }
 
 void CMainFrame::SendUsageReport()

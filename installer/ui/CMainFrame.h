@@ -9,23 +9,30 @@
 // a thread of its own that nobody waits for; that thread touches nothing of the window, only its
 // share. SendUsageReport sends one on the calling thread and returns when it has ended. The
 // destructor first stops designating this window as the main window, marks the share abandoned,
-// releases a download left open and lets go of its share; it never waits for report threads,
-// and the transfer library is cleaned up when the last holder of the share is gone.
-// An installation run is meant to take the same road: its thread holds a share
-// (CInstallShare::RunOnThread), and its download gives up once the share is abandoned.
-// It does not create a window, build a skin or run an installation (other parts of the window
-// do); it shows nothing and logs nothing.
+// waits for an installation run still going (below) and lets go of its share; it never waits
+// for report threads, and the transfer library is cleaned up when the last holder of the share
+// is gone.
+// The constructor also writes the start-up mark into the settings file before the address query.
+// StartInstall starts one installation run (CInstallRun) on a thread that holds a share; the
+// run gets copies of what it reads and posts its display changes to the window attached with
+// AttachInstallView, so it never touches a control. While a run is going, StartInstall refuses
+// a second one. The destructor aborts a running download (the share is abandoned) and waits
+// for the install thread, at most kRunStopWaitMs, before it lets go of the run, so the handle
+// and the file are released by the run itself and never under its feet.
+// It does not create a window or build a skin (other parts of the window do); it shows nothing
+// itself and logs nothing.
 #pragma once
 
+#include "installer/install/CInstallRun.h"
+#include "installer/install/CInstallViewPoster.h"
+#include "installer/install/IInstallView.h"
 #include "installer/net/CInstallShare.h"
 #include "installer/net/DownloadAddresses.h"
 #include "installer/net/InstallState.h"
 
-#include <curl/curl.h>
-
 #include <cstdint>
-#include <cstdio>
 #include <memory>
+#include <string>
 
 class CMainFrame
 {
@@ -46,13 +53,29 @@ public:
     // The report on the calling thread (the closing window's INSTALL_USERABORT).
     void SendUsageReport();
 
+    // How long the destructor waits for a stopped run's thread to end.
+    static constexpr DWORD kRunStopWaitMs = 15000;
+
+    // On the UI thread: runs post their display changes to target, whose window procedure
+    // hands them to CInstallViewPoster::Dispatch with view; StartInstall sets the bar on view.
+    void AttachInstallView(HWND target, IInstallView* view);
+
+    // btn_Install and btn_Reinstall, on the UI thread: sets the bar to 0 and starts a run with
+    // the text of edit_Installdir (null when that control is missing). False, with nothing
+    // changed, while a run is still going.
+    bool StartInstall(const wchar_t* installDirText);
+    bool IsInstalling() const;
+    // Posted like the run's own progress: safe from any thread.
+    void SetInstallProgress(int percent);
+
     const wchar_t* GetOnlineUrl() const { return m_szOnlineUrl; }
     const wchar_t* GetOfflineUrl() const { return m_szOfflineUrl; }
-    const wchar_t* GetDownloadDir() const { return m_szDownloadDir; }
-    const wchar_t* GetInstallDir() const { return m_szInstallDir; }
+    // Filled by the latest run; empty before the first.
+    std::wstring GetDownloadDir() const;
+    std::wstring GetInstallDir() const;
     const unsigned char* GetSkinZipCopy() const { return m_pSkinZip.get(); }
-    CURL* GetTransferHandle() const { return m_pCurl; }
-    FILE* GetDownloadFile() const { return m_pDownloadFile; }
+    // Whether a run holds the transfer handle and the download file right now.
+    bool HoldsTransfer() const;
 
     // What worker threads hold of this window; it stays valid after the window is gone.
     const std::shared_ptr<CInstallShare>& GetShare() const { return m_pShare; }
@@ -60,11 +83,12 @@ public:
 private:
     // The main window record, in its fixed order; every field starts zero/empty.
     std::unique_ptr<unsigned char[]> m_pSkinZip; // owned copy of the skin archive
-    wchar_t m_szDownloadDir[260] = {};
-    wchar_t m_szInstallDir[260] = {};
-    CURL* m_pCurl = nullptr;                 // the running download's handle, owned while held
-    FILE* m_pDownloadFile = nullptr;         // the running download's output file, owned while held
+    // The latest run: its folders, and while it runs the transfer handle and the download file.
+    // Shared with the install thread, which therefore never needs the window.
+    std::shared_ptr<CInstallRun> m_pRun;
     std::shared_ptr<CInstallShare> m_pShare; // InstallState and the transfer library's set-up
+    HWND m_hViewTarget = nullptr;
+    IInstallView* m_pView = nullptr; // borrowed; used on the UI thread only
     wchar_t m_szOfflineUrl[kAddressCapacity] = {};
     wchar_t m_szOnlineUrl[kAddressCapacity] = {};
 };

@@ -57,11 +57,11 @@ TEST(CMainFrameServices, ConstructorFetchesAddressesIntoAClearedRecord)
         EXPECT_EQ(&frame, GetMainFrame());
         EXPECT_STREQ(L"https://cdn/on.exe", frame.GetOnlineUrl());
         EXPECT_STREQ(L"https://cdn/off.exe", frame.GetOfflineUrl());
-        EXPECT_STREQ(L"", frame.GetDownloadDir());
-        EXPECT_STREQ(L"", frame.GetInstallDir());
+        EXPECT_EQ(L"", frame.GetDownloadDir());
+        EXPECT_EQ(L"", frame.GetInstallDir());
         EXPECT_EQ(nullptr, frame.GetSkinZipCopy());
-        EXPECT_EQ(nullptr, frame.GetTransferHandle());
-        EXPECT_EQ(nullptr, frame.GetDownloadFile());
+        EXPECT_FALSE(frame.HoldsTransfer());
+        EXPECT_FALSE(frame.IsInstalling());
         EXPECT_EQ(InstallStarted, frame.GetInstallState());
         const auto got = s->Requests();
         ASSERT_EQ(1u, got.size());

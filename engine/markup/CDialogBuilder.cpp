@@ -348,7 +348,8 @@ CControlUI* CDialogBuilder::_Parse(const CXmlNodeUI& parentNode, CControlUI* pPa
         CControlUI* pControl = CreateControlFor(node, sName);
         if (pControl == nullptr)
         {
-            s_pUnknownControlReporter(m_sSkinFile, sName);
+            // The file is named after the language package, as the package knows it.
+            s_pUnknownControlReporter(pPackage != nullptr ? m_sSkinFile.GetData() : L"", sName);
             continue;
         }
 

@@ -63,9 +63,14 @@ public:
     std::wstring Id() const { return L"#" + std::to_wstring(m_id); }
     bool Add(CControlUI* pControl) override
     {
-        g_trace.push_back(Id() + L" add " + static_cast<CTraceUI*>(pControl)->Id());
+        CTraceUI* pChild = static_cast<CTraceUI*>(pControl);
+        g_trace.push_back(Id() + L" add " + pChild->Id());
+        if (pChild->m_id == s_refused)
+            return false;
         return CContainerUI::Add(pControl);
     }
+    ~CTraceUI() override { g_trace.push_back(Id() + L" deleted"); }
+    static int s_refused;
     void SetAttribute(const wchar_t* pstrName, const wchar_t* pstrValue) override
     {
         g_trace.push_back(Id() + L" " + pstrName + L"=" + pstrValue +
@@ -76,6 +81,8 @@ public:
 private:
     int m_id;
 };
+
+int CTraceUI::s_refused = -1;
 
 class CTraceCallback : public IDialogBuilderCallback
 {
@@ -261,6 +268,60 @@ TEST_F(CMarkupTest, ChildrenFirstThenParentThenAttributes)
     // The factory is asked first: the callback only hears of names it does not know.
     EXPECT_EQ(3u, callback.asked.size());
     EXPECT_EQ(nullptr, tree.pRoot->GetManager());
+}
+
+TEST_F(CMarkupTest, RefusedChildIsDeletedAndTheBuildGoesOn)
+{
+    g_trace.clear();
+    g_pExpectedManager = nullptr;
+    CTraceUI::s_refused = 1;
+    CTraceCallback callback;
+    CDialogBuilder builder;
+    CControlUI* pRoot = builder.Create(L"<Window><Trace><Trace/><Trace name='kept'/></Trace></Window>",
+                                       nullptr, &callback, nullptr);
+    CTraceUI::s_refused = -1;
+    ASSERT_NE(nullptr, pRoot);
+    ASSERT_EQ(1, CountOf(pRoot));
+    EXPECT_STREQ(L"kept", ItemAt(pRoot, 0)->GetName().GetData());
+    std::vector<std::wstring> expected = {L"#0 add #1", L"#1 deleted", L"#0 add #2", L"#2 name=kept"};
+    EXPECT_EQ(expected, g_trace);
+    delete pRoot;
+}
+
+TEST_F(CMarkupTest, ControlsNothingCanHoldAreDeleted)
+{
+    // Below a control that is no container, and a second top-level control without a parent.
+    CTraceCallback callback;
+    CDialogBuilder builder;
+    g_trace.clear();
+    CTree leaf(builder.Create(L"<Window><Control name='leaf'><Trace/><Trace/></Control></Window>", nullptr,
+                              &callback, nullptr));
+    ASSERT_NE(nullptr, leaf.pRoot);
+    EXPECT_EQ(std::vector<std::wstring>{L"#0 deleted"}, g_trace); // the level ends at the first child
+    CDialogBuilder second;
+    g_trace.clear();
+    CTree first(
+        second.Create(L"<Window><Trace name='a'/><Trace name='b'/></Window>", nullptr, &callback, nullptr));
+    ASSERT_NE(nullptr, first.pRoot);
+    std::vector<std::wstring> expected = {L"#1 name=a", L"#2 deleted"};
+    EXPECT_EQ(expected, g_trace);
+}
+
+TEST_F(CMarkupTest, DefaultFontMatchesItsIdAtAnyScale)
+{
+    for (UINT dpi : {96u, 120u, 144u})
+    {
+        CWindowedManager w;
+        w.manager.GetDPIObj()->SetScale(dpi);
+        CDialogBuilder builder;
+        CTree tree(builder.Create(L"<Window><Font id='4' name='Arial' size='14' default='true'/>"
+                                  L"<Control/></Window>",
+                                  nullptr, nullptr, &w.manager));
+        ASSERT_NE(nullptr, tree.pRoot);
+        LONG height = w.manager.GetFontInfo(4)->tm.tmHeight;
+        EXPECT_GT(height, 0);
+        EXPECT_EQ(height, w.manager.GetDefaultFontInfo()->tm.tmHeight) << dpi;
+    }
 }
 
 TEST_F(CMarkupTest, IncludesByResourceNumber)

@@ -75,7 +75,16 @@ CControlUI* CControlFactory::CreateControl(const wchar_t* pstrClassName) const
     if (pstrClassName == nullptr || *pstrClassName == L'\0')
         return nullptr;
     auto it = m_mapControl.find(Key(pstrClassName));
-    return it != m_mapControl.end() ? it->second() : nullptr;
+    if (it == m_mapControl.end())
+        return nullptr;
+    try
+    {
+        return it->second();
+    }
+    catch (const std::bad_alloc&)
+    {
+        return nullptr; // the builder runs inside window creation: nothing may escape
+    }
 }
 
 } // namespace SkinUI

@@ -249,9 +249,8 @@ void CDialogBuilder::ApplyWindowAttribute(const CXmlAttributeUI& attr, CPaintMan
     }
 }
 
-CControlUI* CDialogBuilder::CreateControlFor(const CXmlNodeUI& node, const CUIString& sName)
+CControlUI* CDialogBuilder::CreateControlFor(const CUIString& sName)
 {
-    (void)node;
     CUIString sClass;
     sClass.Format(L"C%sUI", sName.GetData());
     CControlUI* pControl = CControlFactory::GetInstance() != nullptr
@@ -345,7 +344,7 @@ CControlUI* CDialogBuilder::_Parse(const CXmlNodeUI& parentNode, CControlUI* pPa
         }
 
         CUIString sName = node.name();
-        CControlUI* pControl = CreateControlFor(node, sName);
+        CControlUI* pControl = CreateControlFor(sName);
         if (pControl == nullptr)
         {
             // The file is named after the language package, as the package knows it.

@@ -75,7 +75,7 @@ public:
 private:
     CControlUI* _Parse(const CXmlNodeUI& parentNode, CControlUI* pParent, CPaintManagerUI* pManager,
                        CLangPackageUI* pPackage, int nDepth);
-    CControlUI* CreateControlFor(const CXmlNodeUI& node, const CUIString& sName);
+    CControlUI* CreateControlFor(const CUIString& sName);
     void BuildInclude(const CXmlNodeUI& node, CControlUI* pParent, CPaintManagerUI* pManager, int nDepth);
     void ApplyControlAttributes(const CXmlNodeUI& node, const CUIString& sName, CControlUI* pControl,
                                 CPaintManagerUI* pManager);

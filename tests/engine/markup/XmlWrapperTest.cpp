@@ -9,6 +9,7 @@
 #include "engine/markup/CXmlDocumentUI.h"
 #include "engine/resources/CResourceManager.h"
 #include "tests/engine/markup/MarkupTestSupport.h"
+#include "tests/support/ExeFolder.h"
 
 using namespace SkinUI;
 using MarkupTest::CMarkupTest;
@@ -188,6 +189,21 @@ TEST_F(CMarkupTest, XmlFolderReasons)
     EXPECT_FALSE(doc.load_file(L"markup_not_there.xml"));
     EXPECT_STREQ(L"Error opening file", doc.GetError());
     ::DeleteFileW(empty.c_str());
+}
+
+TEST_F(CMarkupTest, XmlArchiveFileReasons)
+{
+    CPaintManagerUI::Term(); // an archive file under the resource folder, opened per read
+    CPaintManagerUI::SetResourcePath(PathBesideExe(L"markup_data\\").c_str());
+    CPaintManagerUI::SetResourceZip(L"missing.zip");
+    CXmlDocumentUI doc;
+    EXPECT_FALSE(doc.load_file(L"MainFrame.xml"));
+    EXPECT_STREQ(L"Error opening zip file", doc.GetError());
+    CPaintManagerUI::SetResourceZip(L"damaged.zip");
+    EXPECT_FALSE(doc.load_file(L"Damaged.xml"));
+    EXPECT_STREQ(L"Could not unzip file", doc.GetError());
+    CPaintManagerUI::SetResourceZip(L"markup.zip");
+    EXPECT_TRUE(doc.load_file(L"sub\\Row.xml"));
 }
 
 TEST_F(CMarkupTest, ResourceIndexFromANode)

@@ -110,6 +110,17 @@ def main(out):
                                          b"<Include/><Control name=\"after\"/></Container></Window>")
         z.writestr("Deep.xml", b"<Window>" + b"<Container>" * 3000 + b"</Container>" * 3000 + b"</Window>")
         z.writestr("Bench.xml", bench_skin())
+    # An archive file whose deflated member has its data damaged.
+    damaged = os.path.join(out, "damaged.zip")
+    body = ("<Window>" + "<Control name=\"x\"/>" * 400 + "</Window>").encode("utf-8")
+    with zipfile.ZipFile(damaged, "w", zipfile.ZIP_DEFLATED) as z:
+        z.writestr("Damaged.xml", body)
+    data = bytearray(open(damaged, "rb").read())
+    start = 30 + len("Damaged.xml")
+    for i in range(start + 2, start + 40):
+        data[i] ^= 0x5A
+    with open(damaged, "wb") as f:
+        f.write(bytes(data))
     with open(os.path.join(out, "stamp"), "w") as f:
         f.write("ok\n")
 

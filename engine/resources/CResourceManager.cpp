@@ -1,7 +1,6 @@
 #include "engine/resources/CResourceManager.h"
 
 #include <new>
-#include <pugixml.hpp>
 
 #include "engine/resources/CByteBuffer.h"
 #include "engine/resources/CResourceReader.h"
@@ -9,29 +8,6 @@
 
 namespace SkinUI
 {
-
-namespace
-{
-
-// The parser works in UTF-8; the engine's texts are UTF-16.
-CUIString FromUtf8(const char* p)
-{
-    CUIString s;
-    if (p == nullptr || *p == '\0')
-        return s;
-    int n = ::MultiByteToWideChar(CP_UTF8, 0, p, -1, nullptr, 0);
-    if (n <= 1)
-        return s;
-    CByteBuffer buf;
-    if (!buf.Allocate(static_cast<DWORD>(n) * sizeof(wchar_t)))
-        return s;
-    wchar_t* pWide = reinterpret_cast<wchar_t*>(buf.GetData());
-    ::MultiByteToWideChar(CP_UTF8, 0, p, -1, pWide, n);
-    s = pWide;
-    return s;
-}
-
-} // namespace
 
 CResourceManager* CResourceManager::s_pInstance = nullptr;
 
@@ -86,7 +62,14 @@ bool CResourceManager::LoadResource(STRINGorID xml, const wchar_t* type)
 
 bool CResourceManager::LoadResourceFromMemory(const void* pData, DWORD dwSize)
 {
-    return ParseDocument(pData, dwSize, DOC_INDEX);
+    if (pData == nullptr || dwSize == 0 || !m_xml.load_buffer(pData, dwSize))
+        return false;
+    return ReadEntries(m_xml, DOC_INDEX);
+}
+
+bool CResourceManager::LoadResource(CXmlNodeUI root)
+{
+    return ReadEntries(root, DOC_INDEX);
 }
 
 bool CResourceManager::LoadLanguage(const wchar_t* pstrXml)
@@ -100,79 +83,59 @@ bool CResourceManager::LoadDocument(STRINGorID xml, const wchar_t* type, EDocKin
 {
     if (xml.m_lpstr == nullptr)
         return false;
-    CByteBuffer data;
-    if (xml.IsID())
+    bool bLoaded = false;
+    if (xml.IsID() || (type != nullptr && *type != L'\0' && *xml.m_lpstr != L'<'))
     {
+        // A module resource of that type.
         if (type == nullptr || *type == L'\0')
             return false;
-        if (CResourceReader::ReadModuleResource(
-                xml, type, nullptr, data, CResourceReader::MAX_SKIN_FILE_SIZE) != CResourceReader::READ_OK)
+        CByteBuffer data;
+        if (CResourceReader::ReadModuleResource(xml, type, nullptr, data, CXmlDocumentUI::MAX_FILE_SIZE) !=
+            CResourceReader::READ_OK)
             return false;
-        return ParseDocument(data.GetData(), data.GetSize(), kind);
+        bLoaded = m_xml.load_buffer(data.GetData(), data.GetSize());
     }
-    const wchar_t* pText = xml.m_lpstr;
-    if (*pText == L'<')
-    {
-        size_t nBytes = wcslen(pText) * sizeof(wchar_t);
-        return ParseDocument(pText, static_cast<DWORD>(nBytes), kind, true);
-    }
-    if (type != nullptr && *type != L'\0')
-    {
-        if (CResourceReader::ReadModuleResource(
-                xml, type, nullptr, data, CResourceReader::MAX_SKIN_FILE_SIZE) != CResourceReader::READ_OK)
-            return false;
-    }
-    else if (CResourceReader::ReadSkinResource(pText, data, CResourceReader::MAX_SKIN_FILE_SIZE) !=
-             CResourceReader::READ_OK)
-    {
-        return false;
-    }
-    return ParseDocument(data.GetData(), data.GetSize(), kind);
+    else if (*xml.m_lpstr == L'<')
+        bLoaded = m_xml.load_string(xml.m_lpstr);
+    else
+        bLoaded = m_xml.load_file(xml.m_lpstr);
+    return bLoaded && ReadEntries(m_xml, kind);
 }
 
-bool CResourceManager::ParseDocument(const void* pData, DWORD dwSize, EDocKind kind, bool bWide)
+bool CResourceManager::ReadEntries(CXmlNodeUI root, EDocKind kind)
 {
-    if (pData == nullptr || dwSize == 0)
+    if (root.type() == node_document_ui)
+        root = root.first_element();
+    if (root.type() != node_element_ui)
         return false;
-    pugi::xml_document doc;
-    if (!doc.load_buffer(pData, dwSize, pugi::parse_default,
-                         bWide ? pugi::encoding_utf16_le : pugi::encoding_auto))
-        return false;
-    for (pugi::xml_node root = doc.first_child(); root; root = root.next_sibling())
+    for (CXmlNodeUI res = root.first_child(); !res.empty(); res = res.next_sibling())
     {
-        if (root.type() != pugi::node_element)
+        if (res.type() != node_element_ui || !res.name_is_nocase(L"Res"))
             continue;
-        for (pugi::xml_node res = root.first_child(); res; res = res.next_sibling())
+        for (CXmlNodeUI item = res.first_child(); !item.empty(); item = item.next_sibling())
         {
-            if (res.type() != pugi::node_element || _stricmp(res.name(), "Res") != 0)
+            if (item.type() != node_element_ui)
                 continue;
-            for (pugi::xml_node item = res.first_child(); item; item = item.next_sibling())
+            if (kind == DOC_INDEX)
             {
-                if (item.type() != pugi::node_element)
+                CXmlAttributeUI id = item.attribute(L"id");
+                CXmlAttributeUI path = item.attribute(L"path");
+                if (id.empty() || path.empty())
                     continue;
-                const char* pName = item.name();
-                if (kind == DOC_INDEX)
-                {
-                    pugi::xml_attribute id = item.attribute("id");
-                    pugi::xml_attribute path = item.attribute("path");
-                    if (!id || !path)
-                        continue;
-                    if (_stricmp(pName, "Image") == 0)
-                        AddOnce(m_mImageHashMap, FromUtf8(id.value()), FromUtf8(path.value()));
-                    else if (_stricmp(pName, "Xml") == 0)
-                        AddOnce(m_mXmlHashMap, FromUtf8(id.value()), FromUtf8(path.value()));
-                }
-                else if (_stricmp(pName, "Text") == 0)
-                {
-                    pugi::xml_attribute id = item.attribute("id");
-                    pugi::xml_attribute value = item.attribute("value");
-                    if (!id || !value)
-                        continue;
-                    SetOwnedText(m_mTextResourceHashMap, FromUtf8(id.value()), FromUtf8(value.value()));
-                }
+                if (item.name_is_nocase(L"Image"))
+                    AddOnce(m_mImageHashMap, id.value(), path.value());
+                else if (item.name_is_nocase(L"Xml"))
+                    AddOnce(m_mXmlHashMap, id.value(), path.value());
+            }
+            else if (item.name_is_nocase(L"Text"))
+            {
+                CXmlAttributeUI id = item.attribute(L"id");
+                CXmlAttributeUI value = item.attribute(L"value");
+                if (id.empty() || value.empty())
+                    continue;
+                SetOwnedText(m_mTextResourceHashMap, id.value(), value.value());
             }
         }
-        break; // only the root element counts
     }
     return true;
 }

@@ -8,14 +8,14 @@
 // elements ("id", "value") and replaces existing texts. GetText answers the map's text, else
 // asks the query interface and keeps its answer, else the id itself; a null id gives "".
 //
-// Not done: no locking after construction (UI thread only); index documents are parsed here
-// directly, not through the markup layer's XML wrappers.
+// Not done: no locking after construction (UI thread only).
 #pragma once
 
 #include <windows.h>
 #include "engine/core/CStdStringPtrMap.h"
 #include "engine/core/CUIString.h"
 #include "engine/core/STRINGorID.h"
+#include "engine/markup/CXmlDocumentUI.h"
 #include "engine/resources/IQueryControlText.h"
 
 namespace SkinUI
@@ -32,6 +32,9 @@ public:
     bool LoadResource(STRINGorID xml, const wchar_t* type = nullptr);
     // XML text in memory (any encoding the parser detects).
     bool LoadResourceFromMemory(const void* pData, DWORD dwSize);
+    // The index's root element (or a document, whose first element is taken): its "Res"
+    // children's "Image" and "Xml" entries.
+    bool LoadResource(CXmlNodeUI root);
 
     const wchar_t* GetImagePath(const wchar_t* lpstrId);
     const wchar_t* GetXmlPath(const wchar_t* lpstrId);
@@ -58,13 +61,14 @@ private:
         DOC_LANGUAGE
     };
     bool LoadDocument(STRINGorID xml, const wchar_t* type, EDocKind kind);
-    bool ParseDocument(const void* pData, DWORD dwSize, EDocKind kind, bool bWide = false);
+    bool ReadEntries(CXmlNodeUI root, EDocKind kind);
     static bool AddOnce(CStdStringPtrMap& map, const wchar_t* key, const wchar_t* value);
 
     CStdStringPtrMap m_mTextResourceHashMap;
     IQueryControlText* m_pQueryInterface;
     CStdStringPtrMap m_mImageHashMap;
     CStdStringPtrMap m_mXmlHashMap;
+    CXmlDocumentUI m_xml; // the index or language document last read
     CUIString m_sLanguage;
 
     static CResourceManager* s_pInstance;

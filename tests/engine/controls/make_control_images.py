@@ -32,6 +32,8 @@ def main():
     # 300x4: red, green and blue thirds (a bar's fill) and a grey background.
     write_png(os.path.join(out, "pro_loading.png"), 300, 4, lambda x, y: THIRDS[x // 100] + (255,))
     write_png(os.path.join(out, "pro_bk.png"), 300, 4, lambda x, y: (128, 128, 128, 255))
+    # 600x400: a page background (a light gradient, so a stretch has work to do).
+    write_png(os.path.join(out, "page_home.png"), 600, 400, lambda x, y: (240, 240 - y // 8, 250 - x // 12, 255))
     # 14x28: unticked (red) and ticked (blue) check marks.
     write_png(os.path.join(out, "common_choose.png"), 14, 28,
               lambda x, y: (255, 0, 0, 255) if y < 14 else (0, 0, 255, 255))

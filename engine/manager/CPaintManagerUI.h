@@ -238,6 +238,8 @@ public:
 private:
     friend class CPaintManagerUIPeer; // tests set the input references the message handler owns
     void FreeControls();
+    // Gives every rich edit field of the tree its font again (after the fonts were rebuilt).
+    void ResetRichEditFonts();
     void ReleaseDelayedCleanup();
     void DeliverNotify(tagTNotifyUI& Msg);
     static CControlUI* CALLBACK FindControlFromNameHash(CControlUI* pThis, void* pData);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/controls/CControlUI.h"
+#include "engine/controls/CRichEditUI.h"
 #include "engine/manager/INotifyUI.h"
 
 namespace SkinUI
@@ -241,6 +242,19 @@ void CPaintManagerUI::FreeControls()
     m_aPostPaintControls.Empty();
     m_aNeedMouseLeaveNeeded.Empty();
     m_aNotifiers.Empty();
+}
+
+void CPaintManagerUI::ResetRichEditFonts()
+{
+    if (m_pRoot == nullptr)
+        return;
+    // A copy: the scratch list of FindSubControlsByClass is shared.
+    const CStdPtrArray* pFound = FindSubControlsByClass(m_pRoot, L"RichEditUI");
+    std::vector<CRichEditUI*> aFields;
+    for (int i = 0; i < pFound->GetSize(); ++i)
+        aFields.push_back(static_cast<CRichEditUI*>(pFound->GetAt(i)));
+    for (CRichEditUI* pField : aFields)
+        pField->SetFont(pField->GetFont());
 }
 
 // ---- finding ----------------------------------------------------------------------------------

@@ -2,8 +2,15 @@
 
 #include <new>
 
+#include "engine/controls/CButtonUI.h"
 #include "engine/controls/CContainerUI.h"
 #include "engine/controls/CControlUI.h"
+#include "engine/controls/CHorizontalLayoutUI.h"
+#include "engine/controls/CLabelUI.h"
+#include "engine/controls/COptionUI.h"
+#include "engine/controls/CProgressUI.h"
+#include "engine/controls/CRichEditUI.h"
+#include "engine/controls/CVerticalLayoutUI.h"
 
 namespace SkinUI
 {
@@ -21,14 +28,13 @@ void CControlFactory::RegisterBuiltInControls()
 {
     RegistControl(L"CControlUI", &CControlUI::CreateControl);
     RegistControl(L"CContainerUI", &CContainerUI::CreateControl);
-    // Box layouts and basic controls:
-    // RegistControl(L"CButtonUI", &CButtonUI::CreateControl);
-    // RegistControl(L"CLabelUI", &CLabelUI::CreateControl);
-    // RegistControl(L"COptionUI", &COptionUI::CreateControl);
-    // RegistControl(L"CProgressUI", &CProgressUI::CreateControl);
-    // RegistControl(L"CRichEditUI", &CRichEditUI::CreateControl);
-    // RegistControl(L"CHorizontalLayoutUI", &CHorizontalLayoutUI::CreateControl);
-    // RegistControl(L"CVerticalLayoutUI", &CVerticalLayoutUI::CreateControl);
+    RegistControl(L"CButtonUI", &CButtonUI::CreateControl);
+    RegistControl(L"CLabelUI", &CLabelUI::CreateControl);
+    RegistControl(L"COptionUI", &COptionUI::CreateControl);
+    RegistControl(L"CProgressUI", &CProgressUI::CreateControl);
+    RegistControl(L"CRichEditUI", &CRichEditUI::CreateControl);
+    RegistControl(L"CHorizontalLayoutUI", &CHorizontalLayoutUI::CreateControl);
+    RegistControl(L"CVerticalLayoutUI", &CVerticalLayoutUI::CreateControl);
 }
 
 CControlFactory* CControlFactory::GetInstance()

@@ -777,7 +777,8 @@ void CPaintManagerUI::ResetDPIAssets()
         if (!pTable->m_DefaultFontInfo.hFont.IsNull())
             RebuildFont(&pTable->m_DefaultFontInfo);
     }
-    // Rich edit controls pick up their rebuilt fonts when the control tree exists.
+    // Rich edit fields copied their font into their text services: hand them the rebuilt one.
+    ResetRichEditFonts();
 }
 
 // ---- styles and default attribute lists -------------------------------------------------------

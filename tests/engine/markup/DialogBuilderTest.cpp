@@ -354,6 +354,26 @@ TEST_F(CMarkupTest, UnknownElementIsReportedAndSkipped)
     EXPECT_EQ(L"|Fancy", ReportedUnknown()[0]);
 }
 
+TEST_F(CMarkupTest, EveryElementTheInstallerSkinsUseIsBuilt)
+{
+    CWindowedManager w;
+    CDialogBuilder builder;
+    CTree tree(builder.Create(L"<Window><VerticalLayout><HorizontalLayout><Label/><Button/>"
+                              L"<Option/><Progress/><RichEdit/></HorizontalLayout></VerticalLayout>"
+                              L"</Window>",
+                              nullptr, nullptr, &w.manager));
+    ASSERT_NE(nullptr, tree.pRoot);
+    EXPECT_TRUE(ReportedUnknown().empty());
+    EXPECT_NE(nullptr, tree.pRoot->GetInterface(L"VerticalLayout"));
+    CControlUI* pRow = ItemAt(tree.pRoot, 0);
+    ASSERT_NE(nullptr, pRow);
+    EXPECT_NE(nullptr, pRow->GetInterface(L"HorizontalLayout"));
+    const wchar_t* kinds[] = {L"Label", L"Button", L"Option", L"Progress", L"RichEdit"};
+    ASSERT_EQ(5, CountOf(pRow));
+    for (int i = 0; i < 5; ++i)
+        EXPECT_NE(nullptr, ItemAt(pRow, i)->GetInterface(kinds[i])) << i;
+}
+
 TEST_F(CMarkupTest, BadSkinsGiveNullOrTheFallback)
 {
     CWindowedManager w;

@@ -2,6 +2,8 @@
 // Term. The resource operations live in engine/resources/CPaintManagerUIResources.cpp.
 #include "engine/manager/CPaintManagerUI.h"
 
+#include "engine/lang/CLangManagerUI.h"
+#include "engine/manager/CShadowUI.h"
 #include "engine/render/CGdiplusSession.h"
 
 namespace SkinUI

@@ -46,6 +46,10 @@ class CZipArchive;
 class CControlUI;
 class CGdiplusSession;
 class INotifyUI;
+class IMessageFilterUI;
+class ITranslateAccelerator;
+class CShadowUI;
+class CLangManagerUI;
 struct tagTDrawInfo;
 
 // The wake-up message of the queued notifications and the delayed clean-up (WM_APP + 1).
@@ -235,6 +239,64 @@ public:
     bool AddMouseLeaveNeeded(CControlUI* pControl);
     bool RemoveMouseLeaveNeeded(CControlUI* pControl);
 
+    // ---- messages and painting (CPaintManagerUIMessages.cpp) ------------------------------
+    // The window procedure forwards every message here; false leaves it to the default.
+    bool MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+    bool PreMessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lRes);
+    bool TranslateAccelerator(LPMSG pMsg);
+    static void MessageLoop();
+    static bool TranslateMessage(const LPMSG pMsg);
+    static CPaintManagerUI* GetPaintManager(const wchar_t* pstrName);
+
+    bool AddPreMessageFilter(IMessageFilterUI* pFilter);
+    bool RemovePreMessageFilter(IMessageFilterUI* pFilter);
+    bool AddMessageFilter(IMessageFilterUI* pFilter);
+    bool RemoveMessageFilter(IMessageFilterUI* pFilter);
+    bool AddTranslateAccelerator(ITranslateAccelerator* pTranslateAccelerator);
+    bool RemoveTranslateAccelerator(ITranslateAccelerator* pTranslateAccelerator);
+
+    HWND GetTooltipWindow() const;
+    SIZE GetClientSize() const;
+    void LockUpdate(bool bLock);
+    bool IsLockUpdate() const;
+    void SetPainting(bool bIsPainting);
+    bool IsPainting() const;
+
+    // ---- window settings read from the skin ------------------------------------------
+    SIZE GetInitSize();
+    void SetInitSize(int cx, int cy);
+    RECT& GetSizeBox();
+    void SetSizeBox(RECT& rcSizeBox);
+    RECT& GetCaptionRect();
+    void SetCaptionRect(RECT& rcCaption);
+    SIZE GetRoundCorner() const;
+    void SetRoundCorner(int cx, int cy);
+    SIZE GetMinInfo() const;
+    void SetMinInfo(int cx, int cy);
+    SIZE GetMaxInfo() const;
+    void SetMaxInfo(int cx, int cy);
+    void SetShowUpdateRect(bool show);
+    void SetNoActivate(bool bNoActivate);
+    bool IsNoActivate() const;
+    void SetHoverTime(int iTime);
+    int GetHoverTime() const;
+    void SetLayered(bool bLayered);
+    void SetLayeredInset(RECT& rcLayeredInset);
+    void SetLayeredOpacity(BYTE nOpacity);
+    void SetLayeredImage(const wchar_t* pstrImage);
+    void SetOpacity(BYTE nOpacity);
+    BYTE GetOpacity() const;
+    void SetInitWindowParameter(bool bInit);
+    bool IsInitWindowParameter() const;
+    CShadowUI* GetShadow();
+    CLangManagerUI* GetLangManager();
+
+    // ---- DPI ----------------------------------------------------------------------------
+    // New scale, fonts and images redone, the window resized by new/old scale unless
+    // maximised, a layout requested and WM_USER + 3 posted to the window.
+    void SetDPI(int iDPI);
+    static void SetAllDPI(int iDPI);
+
 private:
     friend class CPaintManagerUIPeer; // tests set the input references the message handler owns
     void FreeControls();
@@ -301,6 +363,30 @@ private:
     std::unordered_multimap<CControlUI*, CUIString> m_mNamesOf; // names each control was entered under
     CStdStringPtrMap m_mOptionGroup; // group name -> owned CStdPtrArray* of borrowed options
     CRITICAL_SECTION m_lockNotify;
+
+    // Window settings (the window classes and the builder fill them).
+    SIZE m_szInitWindowSize = {0, 0};
+    RECT m_rcSizeBox = {0, 0, 0, 0};
+    RECT m_rcCaption = {0, 0, 0, 0};
+    SIZE m_szRoundCorner = {0, 0};
+    SIZE m_szMinWindow = {0, 0};
+    SIZE m_szMaxWindow = {0, 0};
+    RECT m_rcLayeredInset = {0, 0, 0, 0};
+    CUIString m_sLayeredImage;
+    int m_iHoverTime = 400;
+    BYTE m_nOpacity = 255;
+    BYTE m_nLayeredOpacity = 255;
+    bool m_bShowUpdateRect = false;
+    bool m_bNoActivate = false;
+    bool m_bLayeredChanged = false;
+    bool m_bIsPainting = false;
+    bool m_bLockUpdate = false;
+    bool m_bInitWindowParameter = false;
+    std::unique_ptr<CShadowUI> m_pShadow;
+    std::unique_ptr<CLangManagerUI> m_pLangManager;
+    CStdPtrArray m_aPreMessageFilters;    // IMessageFilterUI*, borrowed
+    CStdPtrArray m_aMessageFilters;       // IMessageFilterUI*, borrowed
+    CStdPtrArray m_aTranslateAccelerator; // ITranslateAccelerator*, borrowed
 
     // Process-wide.
     static CStdPtrArray m_aPreMessages; // every live manager that went through Init

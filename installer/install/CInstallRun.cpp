@@ -1,5 +1,7 @@
 #include "installer/install/CInstallRun.h"
 
+#include "installer/install/DownloadFolder.h"
+
 #include "installer/install/CRegistryKey.h"
 #include "installer/install/InstallSettings.h"
 #include "installer/install/SilentInstaller.h"
@@ -96,7 +98,11 @@ void CInstallRun::Work(CInstallShare& share)
     struct FinishMark
     {
         CInstallRun* run;
-        ~FinishMark() { run->MarkFinished(); }
+        ~FinishMark()
+        {
+            run->m_download.ReleaseReadLock(); // whatever the ending, the file is let go
+            run->MarkFinished();
+        }
     } mark{this};
     m_pShare.store(&share);
 
@@ -106,8 +112,9 @@ void CInstallRun::Work(CInstallShare& share)
     wchar_t downloadDir[kFolderCapacity] = {};
     FormatWide(downloadDir, kFolderCapacity, L"%s:\\tolvane", letter);
     SetFolder(m_szDownloadDir, downloadDir);
-    if (!::PathIsDirectoryW(downloadDir))
-        ::CreateDirectoryW(downloadDir, nullptr);
+    // An elevated program is started from here: nobody else may put or swap a file in it.
+    if (!PrepareDownloadFolder(downloadDir))
+        return FailureEnding(share, InstallDownloadFailed);
     wchar_t filePath[kFolderCapacity] = {};
     FormatWide(filePath, kFolderCapacity, L"%s\\%s", downloadDir, L"DOCWARP_Online.exe");
 
@@ -134,6 +141,7 @@ void CInstallRun::Work(CInstallShare& share)
     SetFolder(m_szInstallDir, installDir);
     FormatWide(record.parameters, 2048, L"/VERYSILENT /SP- /NORESTART /DIR=\"%s\"", installDir);
     const bool started = RunSilentInstaller(&record, [&share] { return share.IsAbandoned(); });
+    m_download.ReleaseReadLock();
     if (share.IsAbandoned())
         return;
     if (!started)

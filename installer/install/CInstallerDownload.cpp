@@ -2,6 +2,9 @@
 
 #include "installer/net/WebRequest.h"
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cmath>
 #include <exception>
 
@@ -23,7 +26,24 @@ bool CInstallerDownload::Open(const wchar_t* filePath)
     {
         return false;
     }
-    m_pFile.reset(_wfopen(filePath, L"wb"));
+    m_sPath = filePath;
+    // An older file keeps its own access list when overwritten: it goes, and the new one takes
+    // the folder's. One still held open elsewhere makes the creation fail.
+    ::DeleteFileW(filePath);
+    HANDLE h = ::CreateFileW(filePath, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                             FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE)
+    {
+        const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(h), _O_WRONLY | _O_BINARY);
+        if (fd == -1)
+            ::CloseHandle(h);
+        else
+        {
+            m_pFile.reset(_fdopen(fd, "wb"));
+            if (!m_pFile)
+                _close(fd);
+        }
+    }
     if (!*m_pCurl || !m_pFile)
     {
         Release();
@@ -46,9 +66,27 @@ int CInstallerDownload::Run(const char* url)
         rc = curl_easy_setopt(h, CURLOPT_PROGRESSDATA, static_cast<void*>(this));
     if (rc == CURLE_OK)
         rc = curl_easy_perform(h);
-    // The file is closed before anyone looks at it, even when the transfer failed.
+    // The writer is closed before anyone looks at the file, even when the transfer failed; a
+    // complete file stays locked for reading.
+    if (rc == CURLE_OK && !LockForReading())
+        rc = CURLE_WRITE_ERROR;
     Release();
     return rc;
+}
+
+bool CInstallerDownload::LockForReading()
+{
+    if (!m_pFile || fflush(m_pFile.get()) != 0)
+        return false;
+    // Opened while our writer still is, so the reader has to share writing for a moment.
+    SkinUI::CFileHandle bridge(::CreateFileW(m_sPath.c_str(), GENERIC_READ,
+                                             FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!bridge.IsValid())
+        return false;
+    m_pFile.reset();
+    m_readLock.Reset(::ReOpenFile(bridge.Get(), GENERIC_READ, FILE_SHARE_READ, 0));
+    return m_readLock.IsValid();
 }
 
 void CInstallerDownload::Release()

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "installer/install/DownloadFolder.h"
 #include "installer/net/ServiceHosts.h"
 #include "installer/ui/CMainFrame.h"
 #include "tests/installer/install/CViewRecorder.h"
@@ -8,6 +9,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -304,4 +306,51 @@ TEST_F(InstallRunServices, ClosingMidDownloadStopsItAndReleasesEverything)
     EXPECT_TRUE(Matching(m_pStandIn->Requests(), "/client/userOperating").empty());
     EXPECT_EQ(1u, Matching(m_pStandIn->Requests(), kProductTarget).size());
     EXPECT_LE(ProcessHandleCount(), handlesBefore + 2); // no handle of the run left behind
+}
+
+TEST_F(InstallRunServices, DownloadedInstallerCannotBeSwappedBeforeItHasRun)
+{
+    // The download folder existed before (the constructor's settings live under it): it gets the
+    // protected list all the same.
+    m_pStandIn->Script(kProductTarget, ProductReply("slow"));
+    m_view.Clear();
+    ASSERT_TRUE(m_pFrame->StartInstall(L"C:\\ztest\\run\\Locked"));
+    ASSERT_TRUE(m_view.PumpUntil([] { return ProcessesNamed(L"DOCWARP_Online.exe") > 0; }, 30000))
+        << "the product never started";
+    // While the elevated program runs from the file, nobody can write, delete or rename it.
+    HANDLE writer =
+        ::CreateFileW(kDownloadFile, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, 0, nullptr);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, writer);
+    EXPECT_EQ(static_cast<DWORD>(ERROR_SHARING_VIOLATION), ::GetLastError());
+    if (writer != INVALID_HANDLE_VALUE)
+        ::CloseHandle(writer);
+    EXPECT_FALSE(::DeleteFileW(kDownloadFile));
+    EXPECT_FALSE(::MoveFileExW(kDownloadFile, L"C:\\tolvane\\swapped.exe", 0));
+    const std::wstring dacl = ReadDownloadFolderDacl(L"C:\\tolvane");
+    EXPECT_NE(std::wstring::npos, dacl.find(L"(A;OICI;FA;;;SY)")) << dacl;
+    EXPECT_NE(std::wstring::npos, dacl.find(L"(A;OICI;0x1200a9;;;WD)")) << dacl; // everyone: read, execute
+    EXPECT_EQ(3u, static_cast<size_t>(std::count(dacl.begin(), dacl.end(), L'('))) << dacl;
+
+    ASSERT_TRUE(m_view.PumpUntil([this] { return m_view.HasEndPage(); }, 60000)) << "no end page";
+    ASSERT_TRUE(m_view.PumpUntil([this] { return !m_pFrame->IsInstalling(); }, 10000));
+    EXPECT_EQ(std::vector<std::string>{"page:finished"}, m_view.Pages());
+    // Once the run is over the file is let go.
+    EXPECT_TRUE(::DeleteFileW(kDownloadFile));
+}
+
+TEST_F(InstallRunServices, DownloadFolderThatIsAFileFailsBeforeAnyRequest)
+{
+    m_pStandIn->Script(kProductTarget, ProductReply("normal"));
+    m_pFrame.reset(); // its settings folder lives under the download folder
+    RemoveTree(L"C:\\tolvane");
+    HANDLE plain = ::CreateFileW(L"C:\\tolvane", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, plain);
+    ::CloseHandle(plain);
+    m_pFrame.reset(new CMainFrame());
+    m_pFrame->AttachInstallView(m_view.Target(), &m_view);
+    RunToEnd(L"C:\\ztest\\run\\Apps");
+    EXPECT_EQ(std::vector<std::string>{"page:fail"}, m_view.Pages());
+    EXPECT_TRUE(Matching(m_pStandIn->Requests(), kProductTarget).empty());
+    ::DeleteFileW(L"C:\\tolvane");
 }

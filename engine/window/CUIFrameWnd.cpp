@@ -7,6 +7,9 @@
 namespace SkinUI
 {
 
+UI_BEGIN_MESSAGE_MAP(CUIFrameWnd, CUIFrmBase)
+UI_END_MESSAGE_MAP()
+
 CUIFrameWnd::CUIFrameWnd() = default;
 
 CUIFrameWnd::~CUIFrameWnd()

@@ -24,12 +24,12 @@ class CUIForm;
 
 class CUIFrameWnd : public WindowImplBase, public CUIFrmBase
 {
+    // An empty map over CUIFrmBase's: one final overrider of GetMessageMap for both CNotifyPump
+    // parts, and the base a derived frame's map names.
+    UI_DECLARE_MESSAGE_MAP()
 public:
     CUIFrameWnd();
     ~CUIFrameWnd() override;
-
-    // One final overrider for both CNotifyPump parts: the frame's own map.
-    const UI_MSGMAP* GetMessageMap() const override { return CUIFrmBase::GetMessageMap(); }
 
     // The frame's notifications and virtual windows live in its CUIFrmBase part.
     using CUIFrmBase::AddVirtualWnd;

@@ -113,6 +113,12 @@ TEST_F(ApplicationTest, ASecondInstanceBroadcastsOnceAndGivesUp)
     CTestApp second;
     ASSERT_TRUE(second.SetSingleApplication(true, name.c_str()));
     EXPECT_FALSE(second.InitInstance(::GetModuleHandleW(nullptr)));
+    // The broadcast may arrive through the queue: wait a bounded while for it.
+    for (int i = 0; i < 50 && g_wakeUps == 0; ++i)
+    {
+        PumpMessages();
+        ::Sleep(10);
+    }
     PumpMessages();
     EXPECT_EQ(1, g_wakeUps);
 

@@ -68,12 +68,12 @@ def outlined_button(width, row_height, accent):
     return c
 
 
-def close_button(colors, halo):
-    """An x in a 14x14 cell per state; halo draws a round backing on hot and pushed."""
+def close_button(colors, halo_rows):
+    """An x in a 14x14 cell per state; the rows in halo_rows get a round backing."""
     c = Canvas(14, 56)
     for i, color in enumerate(colors):
         y0 = i * 14
-        if halo and i in (1, 2):
+        if i in halo_rows:
             c.draw(circle(7, y0 + 7, 7), (0, 0, 0, 0.14 if i == 1 else 0.24), (0, y0, 14, y0 + 14))
         c.draw(union(stroke([(3.5, y0 + 3.5), (10.5, y0 + 10.5)], 1.6),
                      stroke([(10.5, y0 + 3.5), (3.5, y0 + 10.5)], 1.6)), color, (0, y0, 14, y0 + 14))
@@ -249,8 +249,8 @@ def images():
         ("btn_alter.png", outlined_button(74, 32, hexcolor("C9C9C9"))),
         ("btn_dlgyes.png", outlined_button(96, 32, RED)),
         ("btn_dlgno.png", filled_button(96, 32)),
-        ("btn_close.png", close_button([hexcolor("9A9A9A"), RED, RED_DARK, hexcolor("D0D0D0")], False)),
-        ("btn_dlgclose.png", close_button([WHITE, WHITE, WHITE, (1, 1, 1, 0.45)], True)),
+        ("btn_close.png", close_button([hexcolor("9A9A9A"), RED, RED_DARK, hexcolor("D0D0D0")], (2,))),
+        ("btn_dlgclose.png", close_button([WHITE, WHITE, WHITE, (1, 1, 1, 0.45)], (1, 2))),
         ("common_choose.png", check_mark()),
         ("pro_bk.png", progress_track()),
         ("pro_loading.png", progress_fill()),

@@ -72,6 +72,11 @@ void CMsgWnd::InitWindow()
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
+LRESULT CMsgWnd::ResponseDefaultKeyEvent(WPARAM wParam)
+{
+    return wParam == VK_RETURN || wParam == VK_ESCAPE ? 0 : 1;
+}
+
 void CMsgWnd::Notify(tagTNotifyUI& msg)
 {
     if (msg.sType == L"click")

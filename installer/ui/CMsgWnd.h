@@ -39,6 +39,9 @@ public:
     LRESULT OnCreate(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
     LRESULT HandleCustomMessage(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
     void InitWindow() override;
+    // Return and Escape are consumed: the focused button (the title bar's close button is the
+    // first tab stop) would otherwise answer the question for the user.
+    LRESULT ResponseDefaultKeyEvent(WPARAM wParam) override;
     virtual SkinUI::CUIString GetSkinDir() { return L""; }
     virtual UINT GetSkinResId() { return 130; }
     virtual int GetSkinResMode() { return 4; }

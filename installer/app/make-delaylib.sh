@@ -1,13 +1,16 @@
 #!/bin/sh
-# make-delaylib.sh NM DLLTOOL AR IMPORT_LIB DLL_NAME WORK_DIR OUTPUT
+# make-delaylib.sh NM DLLTOOL AR OBJCOPY IMPORT_LIB DLL_NAME WORK_DIR OUTPUT
 # Writes a delay-load import library for DLL_NAME that answers for every function of mingw's
 # ordinary import library IMPORT_LIB: the function list (with its stdcall decorations) comes
 # from that library, so any function the program or a dependency uses is covered, and the
 # library can stand in for the ordinary one wherever the linker meets "-l<name>". The loader
 # helper (__delayLoadHelper2) comes with mingw's runtime (libmingwex). Members of the import
 # library that are not import stubs (gdiplus's GUIDs and helpers) are copied over unchanged.
+# The delay-load address and name tables are moved from .idata to .didat sections: binutils
+# 2.40's dlltool leaves them in .idata, where they join the load-time import tables and the
+# loader fills or clears them, so the first call jumps to nowhere.
 set -eu
-nm=$1 dlltool=$2 ar=$3 implib=$4 dll=$5 work=$6 out=$7
+nm=$1 dlltool=$2 ar=$3 objcopy=$4 implib=$5 dll=$6 work=$7 out=$8
 mkdir -p "$work"
 def="$work/$(basename "$out" .a).def"
 {
@@ -18,6 +21,19 @@ def="$work/$(basename "$out" .a).def"
 mv "$def.tmp" "$def"
 rm -f "$out"
 "$dlltool" --kill-at --input-def "$def" --dllname "$dll" --output-delaylib "$out"
+stubs="$work/stubs-$(basename "$out" .a)"
+rm -rf "$stubs" && mkdir -p "$stubs"
+(
+  cd "$stubs"
+  "$ar" x "$out"
+  for o in *.o; do
+    "$objcopy" --rename-section '.idata$5=.didat$5,contents,alloc,load,data' --rename-section '.idata$4=.didat$4,contents,alloc,load,data' \
+      --rename-section '.idata$6=.didat$6,contents,alloc,load,data' --rename-section '.idata$7=.didat$7,contents,alloc,load,data' "$o"
+  done
+  rm -f "$out"
+  "$ar" rcs "$out" *.o
+)
+rm -rf "$stubs"
 extra=$("$ar" t "$implib" | grep -Ev '^lib.*(s[0-9]+|h|t)\.o$' || true)
 if [ -n "$extra" ]; then
   dir="$work/extra-$(basename "$out" .a)"

@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include "engine/lang/CLangManagerUI.h"
+#include "installer/app/CApp.h"
+#include "tests/installer/net/CStandInSession.h"
+
+#include <windows.h>
+
+#include <string>
+
+using namespace SkinUI;
+
+namespace
+{
+
+std::wstring ExePath()
+{
+    // Wine shows the host's root as drive Z:.
+    std::wstring path = L"Z:";
+    for (const char c : std::string(ZENTRIVO_EXE))
+        path.push_back(c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c)));
+    return path;
+}
+
+// A started Zentrivo.exe; ended (by its handle) if a case leaves it running.
+class CInstallerProcess
+{
+public:
+    CInstallerProcess()
+    {
+        std::wstring command = L"\"" + ExePath() + L"\" /ignored --options";
+        STARTUPINFOW si = {sizeof(si)};
+        m_ok = ::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                                &m_pi) != 0;
+    }
+    ~CInstallerProcess()
+    {
+        if (!m_ok)
+            return;
+        if (::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT)
+        {
+            ::TerminateProcess(m_pi.hProcess, 99);
+            ::WaitForSingleObject(m_pi.hProcess, 10000);
+        }
+        ::CloseHandle(m_pi.hThread);
+        ::CloseHandle(m_pi.hProcess);
+    }
+    bool Started() const { return m_ok; }
+    // Waits until the program's loop waits for input (its start-up is over).
+    bool Idle(DWORD ms) { return ::WaitForInputIdle(m_pi.hProcess, ms) == 0; }
+    // Exit code, or STILL_ACTIVE when it did not end within ms.
+    DWORD WaitExit(DWORD ms)
+    {
+        DWORD code = STILL_ACTIVE;
+        if (::WaitForSingleObject(m_pi.hProcess, ms) == WAIT_OBJECT_0)
+            ::GetExitCodeProcess(m_pi.hProcess, &code);
+        return code;
+    }
+    // The process's visible top-level window of the class, waited for at most ms.
+    HWND WaitWindow(const wchar_t* cls, DWORD ms)
+    {
+        const DWORD start = ::GetTickCount();
+        do
+        {
+            m_found = nullptr;
+            m_cls = cls;
+            ::EnumWindows(&CInstallerProcess::Visit, reinterpret_cast<LPARAM>(this));
+            if (m_found != nullptr)
+                return m_found;
+            ::Sleep(50);
+        } while (::GetTickCount() - start < ms);
+        return nullptr;
+    }
+
+private:
+    static BOOL CALLBACK Visit(HWND hWnd, LPARAM self)
+    {
+        CInstallerProcess* p = reinterpret_cast<CInstallerProcess*>(self);
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(hWnd, &pid);
+        wchar_t cls[64] = {};
+        ::GetClassNameW(hWnd, cls, 64);
+        if (pid == p->m_pi.dwProcessId && p->m_cls == cls && ::IsWindowVisible(hWnd))
+        {
+            p->m_found = hWnd;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
+    PROCESS_INFORMATION m_pi = {};
+    bool m_ok = false;
+    std::wstring m_cls;
+    HWND m_found = nullptr;
+};
+
+RECT WindowRect(HWND hWnd)
+{
+    RECT rc = {};
+    ::GetWindowRect(hWnd, &rc);
+    return rc;
+}
+
+} // namespace
+
+TEST(CAppLanguage, OnlySimplifiedChineseSystemsGetChinese)
+{
+    CApp::SelectLanguage(0x0804);
+    EXPECT_STREQ(L"chs", CLangManagerUI::GetLangName().GetData());
+    EXPECT_STREQ(L"Lang\\ChineseSimplified", CLangManagerUI::GetLangPath().GetData());
+    for (LANGID other : {0x0409, 0x0404, 0x0C04, 0x1004, 0x0407, 0x0000})
+    {
+        CApp::SelectLanguage(other);
+        EXPECT_STREQ(L"en", CLangManagerUI::GetLangName().GetData()) << std::hex << other;
+        EXPECT_STREQ(L"Lang\\English", CLangManagerUI::GetLangPath().GetData());
+    }
+}
+
+// The real program: its window as created, a second start, the close command's question and
+// the end of the program when its window goes.
+TEST(ZentrivoExe, StartsOneCentredWindowAsksBeforeClosingAndEndsWithItsWindow)
+{
+    CStandInSession* s = CStandInSession::Default();
+    s->Script("/tolvane/getDownUrl", R"({"status":404,"body":"none"})");
+    s->Script("/ipJson.jsp", R"({"body":"{\"ip\":\"198.51.100.7\",\"isp\":\"x\"}"})");
+    s->Script("/client/userOperating", R"({"body":"ok"})");
+
+    CInstallerProcess first;
+    ASSERT_TRUE(first.Started());
+    const HWND main = first.WaitWindow(L"MainFrame", 120000);
+    ASSERT_NE(nullptr, main) << "no main window";
+    ASSERT_TRUE(first.Idle(60000)); // created visible, then centred: look once it is done
+    EXPECT_EQ(0, ::GetWindowTextLengthW(main));
+    const LONG style = static_cast<LONG>(::GetWindowLongPtrW(main, GWL_STYLE));
+    EXPECT_EQ(0, style & WS_CAPTION);
+    EXPECT_TRUE(style & WS_VISIBLE);
+    const RECT rc = WindowRect(main);
+    EXPECT_EQ(690, rc.right - rc.left) << "600 at 115 %";
+    EXPECT_EQ(460, rc.bottom - rc.top);
+    RECT work = {};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_LE(std::abs((rc.left + rc.right) - (work.left + work.right)), 1) << "centred at its final size";
+    EXPECT_LE(std::abs((rc.top + rc.bottom) - (work.top + work.bottom)), 1);
+
+    {
+        CInstallerProcess second;
+        ASSERT_TRUE(second.Started());
+        EXPECT_EQ(0u, second.WaitExit(120000)) << "a second start ends at once with 0";
+    }
+    ::Sleep(300);
+    const RECT after = WindowRect(main);
+    EXPECT_TRUE(::EqualRect(&rc, &after)) << "the first window is left as it was";
+    EXPECT_TRUE(::IsWindowVisible(main));
+    EXPECT_FALSE(::IsIconic(main));
+
+    // The system's close command asks first; closing the question keeps the window.
+    ::PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    const HWND dialog = first.WaitWindow(L"MsgWnd", 60000);
+    ASSERT_NE(nullptr, dialog) << "no question";
+    EXPECT_EQ(main, ::GetWindow(dialog, GW_OWNER));
+    EXPECT_FALSE(::IsWindowEnabled(main));
+    ::PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    const DWORD start = ::GetTickCount();
+    while (::IsWindow(dialog) && ::GetTickCount() - start < 30000)
+        ::Sleep(50);
+    EXPECT_FALSE(::IsWindow(dialog));
+    EXPECT_TRUE(::IsWindowEnabled(main));
+    EXPECT_EQ(STILL_ACTIVE, first.WaitExit(500));
+
+    // The window's end ends the program with 0.
+    ::PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, first.WaitExit(60000));
+}

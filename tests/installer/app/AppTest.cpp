@@ -13,22 +13,32 @@ using namespace SkinUI;
 namespace
 {
 
+// Wine shows the host's root as drive Z:.
+std::wstring HostPath(const char* hostPath)
+{
+    std::wstring path = L"Z:";
+    for (const char* c = hostPath; *c != '\0'; ++c)
+        path.push_back(*c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(*c)));
+    return path;
+}
+
 std::wstring ExePath()
 {
-    // Wine shows the host's root as drive Z:.
-    std::wstring path = L"Z:";
-    for (const char c : std::string(ZENTRIVO_EXE))
-        path.push_back(c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c)));
-    return path;
+    return HostPath(ZENTRIVO_EXE);
+}
+
+bool Exists(const std::wstring& path)
+{
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // A started Zentrivo.exe; ended (by its handle) if a case leaves it running.
 class CInstallerProcess
 {
 public:
-    CInstallerProcess()
+    explicit CInstallerProcess(const std::wstring& exe = ExePath())
     {
-        std::wstring command = L"\"" + ExePath() + L"\" /ignored --options";
+        std::wstring command = L"\"" + exe + L"\" /ignored --options";
         STARTUPINFOW si = {sizeof(si)};
         m_ok = ::CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
                                 &m_pi) != 0;
@@ -170,4 +180,50 @@ TEST(ZentrivoExe, StartsOneCentredWindowAsksBeforeClosingAndEndsWithItsWindow)
     // The window's end ends the program with 0.
     ::PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(0u, first.WaitExit(60000));
+}
+
+// A download folder holding a copy of the program and DLLs planted under the names of the DLLs
+// it loads on first use (TLS, certificates, GDI+, ...): none of them may be loaded, not even
+// while it fetches the addresses over HTTPS and paints its window.
+TEST(ZentrivoExe, LoadsNoDllPlantedBesideIt)
+{
+    CStandInSession* s = CStandInSession::Default();
+    s->Script("/tolvane/getDownUrl", R"({"status":404,"body":"none"})");
+    s->Script("/ipJson.jsp", R"({"body":"{\"ip\":\"198.51.100.7\",\"isp\":\"x\"}"})");
+    s->Script("/client/userOperating", R"({"body":"ok"})");
+    const std::wstring folder = L"C:\\ztest\\planted";
+    ::CreateDirectoryW(L"C:\\ztest", nullptr);
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring exe = folder + L"\\Zentrivo.exe";
+    ASSERT_TRUE(::CopyFileW(ExePath().c_str(), exe.c_str(), FALSE));
+    const wchar_t* names[] = {L"gdiplus.dll",  L"crypt32.dll",  L"bcrypt.dll",  L"secur32.dll",
+                              L"msimg32.dll",  L"version.dll",  L"uxtheme.dll", L"comctl32.dll",
+                              L"riched20.dll", L"msftedit.dll", L"shcore.dll",  L"dbghelp.dll",
+                              L"imagehlp.dll", L"ncrypt.dll",   L"winmm.dll"};
+    for (const wchar_t* name : names)
+    {
+        const std::wstring dll = folder + L"\\" + name;
+        ::DeleteFileW((dll + L".loaded").c_str());
+        ASSERT_TRUE(::CopyFileW(HostPath(ZENTRIVO_PLANTED_DLL).c_str(), dll.c_str(), FALSE));
+    }
+    {
+        CInstallerProcess planted(exe);
+        ASSERT_TRUE(planted.Started());
+        const HWND main = planted.WaitWindow(L"MainFrame", 120000);
+        ASSERT_NE(nullptr, main);
+        ASSERT_TRUE(planted.Idle(60000));
+        ::PostMessageW(main, WM_CLOSE, 0, 0);
+        EXPECT_EQ(0u, planted.WaitExit(60000));
+    }
+    for (const wchar_t* name : names)
+        EXPECT_FALSE(Exists(folder + L"\\" + name + L".loaded")) << "loaded the planted " << name;
+
+    // The marker works: a program that asks for the folder's copy gets it.
+    const std::wstring control = folder + L"\\probe.dll";
+    ASSERT_TRUE(::CopyFileW(HostPath(ZENTRIVO_PLANTED_DLL).c_str(), control.c_str(), FALSE));
+    ::DeleteFileW((control + L".loaded").c_str());
+    HMODULE loaded = ::LoadLibraryW(control.c_str());
+    ASSERT_NE(nullptr, loaded);
+    ::FreeLibrary(loaded);
+    EXPECT_TRUE(Exists(control + L".loaded"));
 }

@@ -8,6 +8,7 @@
 
 #include "engine/controls/AttributeValues.h"
 #include "engine/core/CUISize.h"
+#include "engine/lang/CLangManagerUI.h"
 #include "engine/manager/CPaintManagerUI.h"
 #include "engine/render/CRenderClip.h"
 #include "engine/render/CRenderEngine.h"
@@ -167,6 +168,16 @@ CUIString CControlUI::GetText() const
 {
     if (m_bResourceText)
         return CResourceManager::GetInstance()->GetText(m_sText);
+    // Looked up on every call: a language reload replaces the package and its texts.
+    if (m_iResourceID > 0)
+    {
+        if (CLangPackageUI* pPackage = GetLangPackage())
+        {
+            CUIString sText = pPackage->GetText(m_iResourceID);
+            if (!sText.IsEmpty())
+                return sText;
+        }
+    }
     return m_sText;
 }
 
@@ -237,7 +248,10 @@ void CControlUI::SetResourceID(int id)
 
 CLangPackageUI* CControlUI::GetLangPackage() const
 {
-    return nullptr;
+    if (m_pManager == nullptr || m_sSkinFile.IsEmpty())
+        return nullptr;
+    CLangManagerUI* pLangManager = m_pManager->GetLangManager();
+    return pLangManager != nullptr ? pLangManager->GetPackage(m_sSkinFile) : nullptr;
 }
 
 void CControlUI::SetSkinFile(const wchar_t* pstrSkinFile)
@@ -739,6 +753,15 @@ CUIString CControlUI::GetToolTip() const
 {
     if (m_bResourceText)
         return CResourceManager::GetInstance()->GetText(m_sToolTip);
+    if (m_iResourceID > 0)
+    {
+        if (CLangPackageUI* pPackage = GetLangPackage())
+        {
+            CUIString sToolTip = pPackage->GetToolTip(m_iResourceID);
+            if (!sToolTip.IsEmpty())
+                return sToolTip;
+        }
+    }
     return m_sToolTip;
 }
 

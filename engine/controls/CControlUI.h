@@ -13,8 +13,13 @@
 // (ReapObjects). Reference counted: __ReleaseRef deletes at zero; a container releases its
 // children through it, so a control someone else still holds outlives its removal.
 //
-// Not done: no language packages yet (GetLangPackage answers null), no script engine (the
-// thirteen script hooks stay empty), drag and drop flags are only stored. UI thread only.
+// Texts: with a resource id above 0 and a language package (the manager's language manager's
+// package for the control's skin file), GetText and GetToolTip answer the package's text,
+// looked up on every call so a language reload shows at the next paint; an empty package text
+// falls back to the control's own text.
+//
+// Not done: no script engine (the thirteen script hooks stay empty), drag and drop flags are
+// only stored. UI thread only.
 #pragma once
 
 #include <windows.h>

@@ -1,5 +1,7 @@
 #include "engine/markup/CDialogBuilder.h"
 
+#include "engine/lang/CLangManagerUI.h"
+
 #include <new>
 
 #include "engine/controls/CControlUI.h"
@@ -39,12 +41,13 @@ void CDialogBuilder::ShowCreateControlFailed(const wchar_t* pstrSkinFile, const 
     ::MessageBoxW(nullptr, sText, L"Create Control Failed", MB_OK);
 }
 
-CLangPackageUI* CDialogBuilder::FindLanguagePackage(CPaintManagerUI* /*pManager*/,
-                                                    const wchar_t* /*pstrSkin*/)
+CLangPackageUI* CDialogBuilder::FindLanguagePackage(CPaintManagerUI* pManager, const wchar_t* pstrSkin)
 {
-    // The manager's language manager will answer the package kept under the skin's name; until
-    // language packages exist every skin is built without one.
-    return nullptr;
+    // One package per skin file and window: a second build of the same file gets none.
+    if (pManager == nullptr || pstrSkin == nullptr || *pstrSkin == L'\0')
+        return nullptr;
+    CLangManagerUI* pLangManager = pManager->GetLangManager();
+    return pLangManager != nullptr ? pLangManager->AddPackage(pstrSkin) : nullptr;
 }
 
 CControlUI* CDialogBuilder::Create(STRINGorID xml, const wchar_t* type, IDialogBuilderCallback* pCallback,

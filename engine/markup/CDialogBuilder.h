@@ -16,9 +16,12 @@
 // a skin that includes itself or nests without end still ends. Controls that cannot join the
 // tree are deleted, never leaked.
 //
-// Not done: plug-in libraries and designer modes do not exist here; language packages are not
-// looked up yet (FindLanguagePackage answers null until the language managers exist), so
-// controls are told their skin file only when a package is given. UI thread only.
+// A skin read from a file gets the manager's language package for that file (the language
+// manager's AddPackage: none for a file this window already built); controls are told their
+// skin file only when there is a package, so they can look their texts up in it.
+//
+// Not done: plug-in libraries and designer modes do not exist here; skins given as XML text or
+// as a resource number have no package. UI thread only.
 #pragma once
 
 #include <windows.h>

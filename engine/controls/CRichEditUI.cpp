@@ -31,15 +31,19 @@ bool IsTrue(const wchar_t* pstrValue)
 } // namespace
 
 CRichEditUI::CRichEditUI()
-    : m_pTwh(nullptr), m_dwStyle(0), m_bWantTab(false), m_bWantReturn(false), m_bWantCtrlReturn(false),
-      m_bTransparent(true), m_bRich(false), m_bReadOnly(false), m_bWordWrap(false), m_bInited(false),
-      m_iFont(-1), m_dwTextColor(0), m_iLimitText(0x7FFF), m_uTextVAlign(0), m_wTextAlign(PFA_LEFT),
-      m_dwTipValueColor(0xFFBAC0C5), m_uTipValueAlign(DT_SINGLELINE | DT_LEFT), m_rcTextPadding{0, 0, 0, 0}
+    : m_pTwh(nullptr), m_pFilterManager(nullptr), m_dwStyle(0), m_bWantTab(false), m_bWantReturn(false),
+      m_bWantCtrlReturn(false), m_bTransparent(true), m_bRich(false), m_bReadOnly(false), m_bWordWrap(false),
+      m_bInited(false), m_iFont(-1), m_dwTextColor(0), m_iLimitText(0x7FFF), m_uTextVAlign(0),
+      m_wTextAlign(PFA_LEFT), m_dwTipValueColor(0xFFBAC0C5),
+      m_uTipValueAlign(DT_SINGLELINE | DT_LEFT), m_rcTextPadding{0, 0, 0, 0}
 {
 }
 
 CRichEditUI::~CRichEditUI()
 {
+    if (m_pFilterManager != nullptr)
+        m_pFilterManager->RemoveMessageFilter(this);
+    m_pFilterManager = nullptr;
     if (m_pTwh != nullptr)
     {
         m_pTwh->Destroy();
@@ -89,10 +93,30 @@ void CRichEditUI::DoInit()
         return; // no text services: the field shows no text and ignores input
     m_pTwh->SetParaAlignment(m_wTextAlign);
     TxSend(EM_SETEVENTMASK, 0, ENM_CHANGE | ENM_DROPFILES | ENM_LINK);
+    if (m_pManager != nullptr && m_pFilterManager == nullptr)
+    {
+        m_pManager->AddMessageFilter(this);
+        m_pFilterManager = m_pManager;
+    }
     if (m_pManager != nullptr && m_pManager->IsLayered())
         SetTimer(kCaretTimerId, ::GetCaretBlinkTime());
     if (!IsEnabled() && m_pManager != nullptr)
         SetTextColor(m_pManager->GetDefaultDisabledColor());
+}
+
+void CRichEditUI::SetManager(CPaintManagerUI* pManager, CControlUI* pParent, bool bInit)
+{
+    if (m_pFilterManager != nullptr && m_pFilterManager != pManager)
+    {
+        m_pFilterManager->RemoveMessageFilter(this);
+        m_pFilterManager = nullptr;
+    }
+    CContainerUI::SetManager(pManager, pParent, bInit);
+    if (m_pTwh != nullptr && m_pManager != nullptr && m_pFilterManager == nullptr)
+    {
+        m_pManager->AddMessageFilter(this);
+        m_pFilterManager = m_pManager;
+    }
 }
 
 CUIString CRichEditUI::GetText() const

@@ -12,6 +12,9 @@
 // its text in the control. The host is released (services first, then the library) when the
 // field dies.
 //
+// While it has a text host and a manager the field is one of that manager's message filters;
+// it leaves the filters when it changes manager or dies.
+//
 // Not done: scroll bars, password mode, tip text, drag and drop, rich text formats beyond one
 // character format.
 #pragma once
@@ -64,6 +67,9 @@ public:
     LRESULT MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
 
     bool HasTextHost() const { return m_pTwh != nullptr; }
+    bool IsWantTab() const { return m_bWantTab; }
+    // Leaving a manager takes the field out of its message filters.
+    void SetManager(CPaintManagerUI* pManager, CControlUI* pParent, bool bInit = true) override;
     RECT GetTextRect() const; // the host's client rectangle
     bool IsReadOnly() const;
     void SetReadOnly(bool bReadOnly = true);
@@ -101,7 +107,8 @@ private:
     void ShowContextMenu(POINT ptClient);
 
     CTxtWinHost* m_pTwh;
-    DWORD m_dwStyle; // ES_* bits of the host
+    CPaintManagerUI* m_pFilterManager; // the manager this field is a message filter of, if any
+    DWORD m_dwStyle;                   // ES_* bits of the host
     bool m_bWantTab;
     bool m_bWantReturn;
     bool m_bWantCtrlReturn;

@@ -70,11 +70,10 @@ int CDPI::GetDPIOfMonitor(HMONITOR hMonitor)
         PFN_GetDpiForMonitor pfn = reinterpret_cast<PFN_GetDpiForMonitor>(
             reinterpret_cast<void*>(Shcore().GetProc("GetDpiForMonitor")));
         UINT dpiX = 96, dpiY = 96;
+        // A refused call answers the default quietly: a message box here would block an
+        // unattended run until someone clicks it.
         if (pfn == nullptr || FAILED(pfn(hMonitor, MDT_EFFECTIVE_DPI_VALUE, &dpiX, &dpiY)))
-        {
-            ::MessageBoxW(nullptr, L"GetDpiForMonitor failed", L"Notification", MB_OK);
             return 96;
-        }
         return static_cast<int>(dpiX);
     }
     HDC hdc = ::GetDC(nullptr);

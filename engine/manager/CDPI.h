@@ -5,7 +5,8 @@
 // MulDiv(dpi, 100, 96); the system-aware factor takes the same value only while it is still 0.
 // Scale/ScaleBack are the identity while unaware. A rectangle is scaled as its left/top
 // corner plus its scaled width/height, so sizes stay consistent with scaled positions.
-// Shcore.dll is loaded from the system folder only, and only on Windows 8.1 or later.
+// Shcore.dll is loaded from the system folder only, and only on Windows 8.1 or later; a
+// missing entry point or a refused monitor query answers 96 without asking anyone.
 //
 // Not done: never reads the monitor DPI by itself; the owner calls SetScale (SetDPI on the
 // paint manager). No locking: used on the UI thread only.

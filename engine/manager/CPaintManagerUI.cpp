@@ -2,6 +2,8 @@
 // Term. The resource operations live in engine/resources/CPaintManagerUIResources.cpp.
 #include "engine/manager/CPaintManagerUI.h"
 
+#include <commctrl.h>
+
 #include "engine/lang/CLangManagerUI.h"
 #include "engine/manager/CShadowUI.h"
 #include "engine/render/CGdiplusSession.h"
@@ -17,15 +19,30 @@ CPaintManagerUI::CPaintManagerUI() : m_hWndPaint(nullptr), m_bForceUseSharedRes(
     // manager keeps one for its life.
     m_pGdiplus.reset(new CGdiplusSession);
     ::InitializeCriticalSectionAndSpinCount(&m_lockNotify, 5000);
+    static bool s_bCommonControls = false;
+    if (!s_bCommonControls)
+    {
+        // The tooltip window class.
+        INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
+        s_bCommonControls = ::InitCommonControlsEx(&icc) != FALSE;
+    }
     InitResources();
+    CShadowUI::Initialize(m_hInstance != nullptr ? m_hInstance : ::GetModuleHandleW(nullptr));
+    m_pLangManager.reset(new CLangManagerUI);
+    m_bInitWindowParameter = false;
 }
 
 CPaintManagerUI::~CPaintManagerUI()
 {
+    m_pLangManager.reset();
+    // The tree first, while the manager is whole: the controls' destructors call back into it.
     FreeControls();
     FreeResources();
+    DestroyToolTip();
+    ReleaseOffscreen();
+    m_hDcPaint.Reset(nullptr);
+    m_aPreMessages.Remove(m_aPreMessages.Find(this));
     ::DeleteCriticalSection(&m_lockNotify);
-    m_aPreMessages.Remove(static_cast<void*>(this));
 }
 
 void CPaintManagerUI::Init(HWND hWnd, const wchar_t* pstrName)
@@ -35,6 +52,9 @@ void CPaintManagerUI::Init(HWND hWnd, const wchar_t* pstrName)
     RemoveAllImages(false);
     RemoveAllStyle(false);
     RemoveAllDefaultAttributeList(false);
+    RemoveAllOptionGroups();
+    RemoveAllTimers();
+    m_mNameHash.Resize(83);
     m_sName = pstrName;
     if (m_hWndPaint != hWnd)
     {
@@ -59,6 +79,7 @@ CStdPtrArray* CPaintManagerUI::GetPaintManagers()
 
 void CPaintManagerUI::Term()
 {
+    CLangManagerUI::ReleaseStringTable();
     TermResources();
 }
 

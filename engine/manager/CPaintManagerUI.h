@@ -21,22 +21,37 @@
 // never keeps a pointer to a deleted control (focus, hover, click, key, timers, names, lists,
 // option groups, queued notifications).
 //
-// Not done yet: message handling, painting and the layout pass (the window's messages reach
-// the manager in a later step), tab order, tooltips. Not thread safe (UI thread only), except
-// SendNotify(..., true), which any thread may call.
+// Message part (engine/manager/CPaintManagerUIMessages.cpp): the window's messages turned into
+// control events (hover and leave through the platform's mouse tracking, capture, keys, wheel,
+// timers, tooltips), reflection of WM_NOTIFY/WM_COMMAND to child windows, the pre-translation
+// (Tab order, Alt shortcuts) and the static message loop.
+// Paint part (engine/manager/CPaintManagerUIPaint.cpp): the layout pass and painting through
+// one persistent off-screen 32-bit bitmap of the client size, remade only when the root is laid
+// out again, limited to the update rectangle and copied with one BitBlt; layered windows go
+// through UpdateLayeredWindow. The first layout after AttachDialog sends "windowinit"
+// synchronously, every layout pass "windowsize" asynchronously.
+// Settings part (engine/manager/CPaintManagerUISettings.cpp): the window settings the skin's
+// Window element gives, and the DPI scale.
+//
+// Not done: OLE drag and drop, native child windows inside a layered window, script hooks.
+// Not thread safe (UI thread only), except SendNotify(..., true), which any thread may call.
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 #include <memory>
 #include <unordered_map>
 #include "engine/core/CStdPtrArray.h"
 #include "engine/core/CStdStringPtrMap.h"
 #include "engine/core/CUIString.h"
+#include "engine/controls/tagTEventUI.h"
 #include "engine/manager/CDPI.h"
 #include "engine/manager/CWindowDC.h"
 #include "engine/resources/tagTFontInfo.h"
 #include "engine/resources/tagTImageInfo.h"
 #include "engine/manager/tagTNotifyUI.h"
+#include "engine/resources/CGdiObject.h"
+#include "engine/resources/CMemoryDC.h"
 #include "engine/resources/tagTResInfo.h"
 
 namespace SkinUI
@@ -55,7 +70,19 @@ struct tagTDrawInfo;
 // The wake-up message of the queued notifications and the delayed clean-up (WM_APP + 1).
 enum : UINT
 {
-    WM_SKINUI_ASYNC = WM_APP + 1
+    WM_SKINUI_ASYNC = WM_APP + 1,
+    // Posted by SetDPI once the window has its new size (WM_USER + 3).
+    WM_SKINUI_DPICHANGED = WM_USER + 3
+};
+
+// Key-state bits of the events the manager makes (tagTEventUI::wKeyState).
+enum : WORD
+{
+    KeyStateLButton = 0x01,
+    KeyStateRButton = 0x02,
+    KeyStateShift = 0x04,
+    KeyStateControl = 0x08,
+    KeyStateAlt = 0x20
 };
 
 class CPaintManagerUI
@@ -257,6 +284,11 @@ public:
 
     HWND GetTooltipWindow() const;
     SIZE GetClientSize() const;
+    CControlUI* GetHoverControl() const { return m_pEventHover; }
+    bool IsShowUpdateRect() const { return m_bShowUpdateRect; }
+    RECT GetLayeredInset() const { return m_rcLayeredInset; }
+    BYTE GetLayeredOpacity() const { return m_nLayeredOpacity; }
+    const wchar_t* GetLayeredImage() const { return m_sLayeredImage.GetData(); }
     void LockUpdate(bool bLock);
     bool IsLockUpdate() const;
     void SetPainting(bool bIsPainting);
@@ -300,6 +332,30 @@ public:
 private:
     friend class CPaintManagerUIPeer; // tests set the input references the message handler owns
     void FreeControls();
+    // Message part helpers (CPaintManagerUIMessages.cpp).
+    tagTEventUI MakeInputEvent(EventType type, CControlUI* pSender, WPARAM wParam = 0,
+                               LPARAM lParam = 0) const;
+    CControlUI* OwnControlAt(POINT pt) const; // the control under pt when it is one of ours
+    // A key event (key character = wParam) to the control; the system-key event has no sender.
+    void SendKeyEvent(EventType type, CControlUI* pControl, WPARAM wParam, LPARAM lParam,
+                      bool bWithSender = true);
+    void OnMouseMove(WPARAM wParam, LPARAM lParam);
+    void OnMouseLeave();
+    bool OnMouseHover(LPARAM lParam);
+    void OnButtonDown(EventType type, WPARAM wParam, LPARAM lParam);
+    void OnButtonUp(EventType type, WPARAM wParam, LPARAM lParam);
+    void OnClose();
+    bool OnSetCursor(LPARAM lParam, LRESULT& lRes);
+    void OnPrintClient(HDC hDC, LPARAM lParam);
+    void ShowToolTip(CControlUI* pControl);
+    void HideToolTip();
+    void DestroyToolTip();
+    // Paint part helpers (CPaintManagerUIPaint.cpp).
+    void OnPaint();
+    bool LayoutPass(const RECT& rcClient, bool& bStop);
+    void PaintLayered(const RECT& rcClient, const RECT& rcPaint);
+    void ReleaseOffscreen();
+    static bool LoadUpdateLayeredWindow();
     // Gives every rich edit field of the tree its font again (after the fonts were rebuilt).
     void ResetRichEditFonts();
     void ReleaseDelayedCleanup();
@@ -382,6 +438,24 @@ private:
     bool m_bIsPainting = false;
     bool m_bLockUpdate = false;
     bool m_bInitWindowParameter = false;
+    bool m_bMouseTracking = false;
+    bool m_bOffscreenPaint = true;
+
+    // Painting: the off-screen bitmap lives until the root is laid out again; the DC holds no
+    // selection between paints. Bitmaps are declared before their DCs so the DCs go first.
+    CGdiObject<HBITMAP> m_hbmpOffscreen;
+    std::unique_ptr<CMemoryDC> m_pDcOffscreen;
+    BYTE* m_pOffscreenBits = nullptr;     // bottom-up 32-bit rows of the client size
+    CGdiObject<HBITMAP> m_hbmpBackground; // the layered image, drawn once per change
+    std::unique_ptr<CMemoryDC> m_pDcBackground;
+    BYTE* m_pBackgroundBits = nullptr;
+    SIZE m_szOffscreen = {0, 0};
+
+    // Tooltip window (owned, destroyed on WM_CLOSE and with the manager) and its tool record.
+    HWND m_hwndTooltip = nullptr;
+    TOOLINFOW m_ToolTip = {};
+    CUIString m_sToolTipText; // the record points at it
+
     std::unique_ptr<CShadowUI> m_pShadow;
     std::unique_ptr<CLangManagerUI> m_pLangManager;
     CStdPtrArray m_aPreMessageFilters;    // IMessageFilterUI*, borrowed

@@ -7,6 +7,7 @@
 
 #include "engine/controls/CControlUI.h"
 #include "engine/controls/CRichEditUI.h"
+#include "engine/manager/CShadowUI.h"
 #include "engine/manager/INotifyUI.h"
 
 namespace SkinUI
@@ -92,6 +93,8 @@ void RemoveAll(CStdPtrArray& list, void* p)
 
 bool CPaintManagerUI::AttachDialog(CControlUI* pControl)
 {
+    // A shadow shown by the skin gets its window now that the skinned window exists.
+    GetShadow()->Create(this);
     SetFocus(nullptr);
     m_pEventKey = nullptr;
     m_pEventHover = nullptr;

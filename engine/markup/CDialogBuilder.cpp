@@ -8,7 +8,7 @@
 #include "engine/controls/IContainerUI.h"
 #include "engine/manager/CPaintManagerUI.h"
 #include "engine/markup/CControlFactory.h"
-#include "engine/markup/CSkinWindowSettings.h"
+#include "engine/manager/CShadowUI.h"
 #include "engine/markup/IDialogBuilderCallback.h"
 #include "engine/resources/CByteBuffer.h"
 #include "engine/resources/CResourceManager.h"
@@ -106,16 +106,12 @@ CControlUI* CDialogBuilder::Create(IDialogBuilderCallback* pCallback, CPaintMana
                 ApplyResourceElement(node, pManager);
         }
 
-        if (root.name_is_nocase(L"Window") && pManager->GetPaintWindow() != nullptr)
+        if (root.name_is_nocase(L"Window") && pManager->GetPaintWindow() != nullptr &&
+            !pManager->IsInitWindowParameter())
         {
-            CSkinWindowSettings* pSettings = CSkinWindowSettings::For(pManager);
-            if (pSettings != nullptr && !pSettings->m_bInitWindowParameter)
-            {
-                for (CXmlAttributeUI attr = root.first_attribute(); !attr.empty();
-                     attr = attr.next_attribute())
-                    ApplyWindowAttribute(attr, pManager, *pSettings);
-                pSettings->m_bInitWindowParameter = true;
-            }
+            for (CXmlAttributeUI attr = root.first_attribute(); !attr.empty(); attr = attr.next_attribute())
+                ApplyWindowAttribute(attr, pManager);
+            pManager->SetInitWindowParameter(true);
         }
     }
     return _Parse(root, pParent, pManager, pPackage, m_nBaseDepth);
@@ -171,10 +167,9 @@ void CDialogBuilder::ApplyResourceElement(const CXmlNodeUI& node, CPaintManagerU
     }
 }
 
-// Every setting of the Window element in one place: what the manager keeps goes to it, the rest
-// to the manager's window settings record.
-void CDialogBuilder::ApplyWindowAttribute(const CXmlAttributeUI& attr, CPaintManagerUI* pManager,
-                                          CSkinWindowSettings& settings)
+// Every setting of the Window element in one place: the window's go to the manager, the
+// shadow's to the manager's shadow.
+void CDialogBuilder::ApplyWindowAttribute(const CXmlAttributeUI& attr, CPaintManagerUI* pManager)
 {
     CUIString sName = attr.name();
     const wchar_t* pstrName = sName.GetData();
@@ -182,39 +177,55 @@ void CDialogBuilder::ApplyWindowAttribute(const CXmlAttributeUI& attr, CPaintMan
     auto IsExactly = [pstrName](const wchar_t* pstrKey) { return wcscmp(pstrName, pstrKey) == 0; };
     CUISize none(0, 0);
     CUIRect noRect(0, 0, 0, 0);
+    // Bytes and percentages: values outside 0..255 keep their low byte, as a BYTE parameter would.
+    auto AsByte = [&attr]() { return static_cast<BYTE>(attr.as_int() & 0xFF); };
 
     if (Is(L"size"))
     {
         CUISize sz = attr.as_size(none);
         CDPI* pDPI = pManager->GetDPIObj();
-        settings.m_szInitWindowSize.cx = pDPI != nullptr ? pDPI->Scale(static_cast<int>(sz.cx)) : sz.cx;
-        settings.m_szInitWindowSize.cy = pDPI != nullptr ? pDPI->Scale(static_cast<int>(sz.cy)) : sz.cy;
+        pManager->SetInitSize(pDPI->Scale(static_cast<int>(sz.cx)), pDPI->Scale(static_cast<int>(sz.cy)));
     }
     else if (Is(L"sizebox"))
-        settings.m_rcSizeBox = attr.as_rect(noRect);
+    {
+        RECT rc = attr.as_rect(noRect);
+        pManager->SetSizeBox(rc);
+    }
     else if (Is(L"caption"))
-        settings.m_rcCaption = attr.as_rect(noRect);
+    {
+        RECT rc = attr.as_rect(noRect);
+        pManager->SetCaptionRect(rc);
+    }
     else if (Is(L"roundcorner"))
-        settings.m_szRoundCorner = attr.as_size(none);
+    {
+        CUISize sz = attr.as_size(none);
+        pManager->SetRoundCorner(sz.cx, sz.cy);
+    }
     else if (Is(L"mininfo"))
-        settings.m_szMinWindow = attr.as_size(none);
+    {
+        CUISize sz = attr.as_size(none);
+        pManager->SetMinInfo(sz.cx, sz.cy);
+    }
     else if (Is(L"maxinfo"))
-        settings.m_szMaxWindow = attr.as_size(none);
+    {
+        CUISize sz = attr.as_size(none);
+        pManager->SetMaxInfo(sz.cx, sz.cy);
+    }
     else if (Is(L"showdirty"))
-        settings.m_bShowUpdateRect = attr.as_bool();
+        pManager->SetShowUpdateRect(attr.as_bool());
     else if (Is(L"opacity") || Is(L"alpha"))
-        settings.m_nOpacity = attr.as_int();
+        pManager->SetOpacity(AsByte());
     else if (IsExactly(L"layeredopacity"))
-        settings.m_nLayeredOpacity = attr.as_int();
+        pManager->SetLayeredOpacity(AsByte());
     else if (IsExactly(L"layered") || IsExactly(L"bktrans"))
-        settings.m_bLayered = attr.as_bool();
+        pManager->SetLayered(attr.as_bool());
     else if (IsExactly(L"layeredimage"))
     {
-        settings.m_bLayered = true;
-        settings.m_sLayeredImage = attr.as_string();
+        pManager->SetLayered(true);
+        pManager->SetLayeredImage(attr.as_string());
     }
     else if (IsExactly(L"noactivate"))
-        settings.m_bNoActivate = attr.as_bool();
+        pManager->SetNoActivate(attr.as_bool());
     else if (Is(L"disabledfontcolor"))
         pManager->SetDefaultDisabledColor(attr.as_uicolor());
     else if (Is(L"defaultfontcolor"))
@@ -226,30 +237,30 @@ void CDialogBuilder::ApplyWindowAttribute(const CXmlAttributeUI& attr, CPaintMan
     else if (Is(L"selectedcolor"))
         pManager->SetDefaultSelectedBkColor(attr.as_uicolor());
     else if (Is(L"shadowsize"))
-        settings.m_shadow.nSize = attr.as_int();
+        pManager->GetShadow()->SetSize(attr.as_int());
     else if (Is(L"shadowsharpness"))
-        settings.m_shadow.nSharpness = attr.as_int();
+        pManager->GetShadow()->SetSharpness(static_cast<unsigned int>(attr.as_int()));
     else if (Is(L"shadowdarkness"))
-        settings.m_shadow.nDarkness = attr.as_int();
+        pManager->GetShadow()->SetDarkness(static_cast<unsigned int>(attr.as_int()));
     else if (Is(L"shadowposition"))
-        settings.m_shadow.szPosition = attr.as_size(none);
+    {
+        CUISize sz = attr.as_size(none);
+        pManager->GetShadow()->SetPosition(sz.cx, sz.cy);
+    }
     else if (Is(L"shadowcolor"))
-        settings.m_shadow.dwColor = attr.as_uicolor();
+        pManager->GetShadow()->SetColor(attr.as_uicolor());
     else if (Is(L"shadowcorner"))
-        settings.m_shadow.rcCorner = attr.as_rect(noRect);
+        pManager->GetShadow()->SetShadowCorner(attr.as_rect(noRect));
     else if (Is(L"shadowimage"))
-        settings.m_shadow.sImage = attr.as_string();
+        pManager->GetShadow()->SetImage(attr.as_string());
     else if (Is(L"showshadow"))
-        settings.m_shadow.bShow = attr.as_bool();
+        pManager->GetShadow()->ShowShadow(attr.as_bool());
     else if (Is(L"gdiplustext"))
         pManager->SetUseGdiplusText(attr.as_bool());
     else if (Is(L"textrenderinghint"))
         pManager->SetGdiplusTextRenderingHint(attr.as_int());
     else if (Is(L"tooltiphovertime"))
-    {
-        settings.m_nHoverTime = attr.as_int();
-        settings.m_bHoverTimeSet = true;
-    }
+        pManager->SetHoverTime(attr.as_int());
 }
 
 CControlUI* CDialogBuilder::CreateControlFor(const CUIString& sName)

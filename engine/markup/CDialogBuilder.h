@@ -38,7 +38,6 @@ class CPaintManagerUI;
 class CLangPackageUI;
 class IContainerUI;
 class IDialogBuilderCallback;
-class CSkinWindowSettings;
 
 class CDialogBuilder
 {
@@ -83,8 +82,7 @@ private:
     void ApplyControlAttributes(const CXmlNodeUI& node, const CUIString& sName, CControlUI* pControl,
                                 CPaintManagerUI* pManager);
     static void ApplyResourceElement(const CXmlNodeUI& node, CPaintManagerUI* pManager);
-    static void ApplyWindowAttribute(const CXmlAttributeUI& attr, CPaintManagerUI* pManager,
-                                     CSkinWindowSettings& settings);
+    static void ApplyWindowAttribute(const CXmlAttributeUI& attr, CPaintManagerUI* pManager);
     static CLangPackageUI* FindLanguagePackage(CPaintManagerUI* pManager, const wchar_t* pstrSkin);
     static void ShowCreateControlFailed(const wchar_t* pstrSkinFile, const wchar_t* pstrElement);
 

@@ -11,7 +11,7 @@
 #include "engine/controls/CContainerUI.h"
 #include "engine/markup/CControlFactory.h"
 #include "engine/markup/CDialogBuilder.h"
-#include "engine/markup/CSkinWindowSettings.h"
+#include "engine/manager/CShadowUI.h"
 #include "engine/markup/IDialogBuilderCallback.h"
 #include "tests/engine/markup/MarkupTestSupport.h"
 
@@ -195,16 +195,15 @@ TEST_F(CMarkupTest, WindowSettingsAppliedOncePerManager)
         CTree row(first.Create(L"sub/Row.xml", nullptr, nullptr, &w.manager));
         ASSERT_NE(nullptr, row.pRoot);
     }
-    const CSkinWindowSettings* pSettings = CSkinWindowSettings::Find(&w.manager);
-    ASSERT_NE(nullptr, pSettings);
-    EXPECT_EQ(150, pSettings->m_szInitWindowSize.cx); // "size" is scaled for the DPI
-    EXPECT_EQ(99, pSettings->m_rcCaption.bottom);
+    EXPECT_TRUE(w.manager.IsInitWindowParameter());
+    EXPECT_EQ(150, w.manager.GetInitSize().cx); // "size" is scaled for the DPI
+    EXPECT_EQ(99, w.manager.GetCaptionRect().bottom);
     CDialogBuilder second;
     CTree tree(second.Create(L"MainFrame.xml", nullptr, nullptr, &w.manager));
     ASSERT_NE(nullptr, tree.pRoot);
-    EXPECT_EQ(150, pSettings->m_szInitWindowSize.cx);
-    EXPECT_EQ(99, pSettings->m_rcCaption.bottom);
-    EXPECT_FALSE(pSettings->m_shadow.bShow);
+    EXPECT_EQ(150, w.manager.GetInitSize().cx);
+    EXPECT_EQ(99, w.manager.GetCaptionRect().bottom);
+    EXPECT_FALSE(w.manager.GetShadow()->IsShowShadow());
 }
 
 TEST_F(CMarkupTest, WindowAttributesOfTheMainSkin)
@@ -213,24 +212,24 @@ TEST_F(CMarkupTest, WindowAttributesOfTheMainSkin)
     CDialogBuilder builder;
     CTree tree(builder.Create(L"MainFrame.xml", nullptr, nullptr, &w.manager));
     ASSERT_NE(nullptr, tree.pRoot);
-    const CSkinWindowSettings* s = CSkinWindowSettings::Find(&w.manager);
-    ASSERT_NE(nullptr, s);
-    EXPECT_TRUE(s->m_bInitWindowParameter);
-    EXPECT_EQ(600, s->m_szInitWindowSize.cx);
-    EXPECT_EQ(400, s->m_szInitWindowSize.cy);
-    EXPECT_EQ(40, s->m_rcCaption.bottom); // the included rows do not change it
-    EXPECT_EQ(6, s->m_rcSizeBox.right);
-    EXPECT_EQ(3, s->m_szRoundCorner.cy);
-    EXPECT_EQ(300, s->m_szMinWindow.cx);
-    EXPECT_EQ(700, s->m_szMaxWindow.cy);
-    EXPECT_EQ(200, s->m_nOpacity); // "alpha"
-    EXPECT_FALSE(s->m_bLayered);   // "Layered" is not "layered": those names are case-sensitive
-    EXPECT_TRUE(s->m_bNoActivate);
-    EXPECT_TRUE(s->m_shadow.bShow);
-    EXPECT_EQ(5, s->m_shadow.nSize);
-    EXPECT_EQ(5, s->m_shadow.rcCorner.bottom);
-    EXPECT_EQ(0x00DCDCDCu, s->m_shadow.dwColor);
-    EXPECT_EQ(150, s->m_shadow.nDarkness);
+    CPaintManagerUI& m = w.manager;
+    const CShadowUI* pShadow = m.GetShadow();
+    EXPECT_TRUE(m.IsInitWindowParameter());
+    EXPECT_EQ(600, m.GetInitSize().cx);
+    EXPECT_EQ(400, m.GetInitSize().cy);
+    EXPECT_EQ(40, m.GetCaptionRect().bottom); // the included rows do not change it
+    EXPECT_EQ(6, m.GetSizeBox().right);
+    EXPECT_EQ(3, m.GetRoundCorner().cy);
+    EXPECT_EQ(300, m.GetMinInfo().cx);
+    EXPECT_EQ(700, m.GetMaxInfo().cy);
+    EXPECT_EQ(200, m.GetOpacity()); // "alpha"
+    EXPECT_FALSE(m.IsLayered());    // "Layered" is not "layered": those names are case-sensitive
+    EXPECT_TRUE(m.IsNoActivate());
+    EXPECT_TRUE(pShadow->IsShowShadow());
+    EXPECT_EQ(5, pShadow->GetSize());
+    EXPECT_EQ(5, pShadow->GetShadowCorner().bottom);
+    EXPECT_EQ(0x00DCDCDCu, pShadow->GetColor());
+    EXPECT_EQ(150u, pShadow->GetDarkness());
     EXPECT_EQ(0xFF102030u, w.manager.GetDefaultFontColor());
     EXPECT_EQ(0xFF405060u, w.manager.GetDefaultLinkFontColor());
     EXPECT_TRUE(w.manager.IsUseGdiplusText());
@@ -241,7 +240,9 @@ TEST_F(CMarkupTest, WindowAttributesOfTheMainSkin)
     CDialogBuilder again;
     CTree tree2(again.Create(L"MainFrame.xml", nullptr, nullptr, &windowless));
     ASSERT_NE(nullptr, tree2.pRoot);
-    EXPECT_EQ(nullptr, CSkinWindowSettings::Find(&windowless));
+    EXPECT_FALSE(windowless.IsInitWindowParameter());
+    EXPECT_EQ(0, windowless.GetInitSize().cx);
+    EXPECT_FALSE(windowless.GetShadow()->IsShowShadow());
     EXPECT_NE(nullptr, windowless.GetStyle(L"opt_style"));
 }
 

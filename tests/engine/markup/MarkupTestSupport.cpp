@@ -1,7 +1,6 @@
 #include "tests/engine/markup/MarkupTestSupport.h"
 
 #include "engine/markup/CDialogBuilder.h"
-#include "engine/markup/CSkinWindowSettings.h"
 #include "tests/engine/resources/TestFiles.h"
 #include "tests/support/ExeFolder.h"
 
@@ -35,7 +34,6 @@ void CMarkupTest::SetUp()
 {
     SkinUI::CPaintManagerUI::Term();
     SkinUI::CPaintManagerUI::SetResourcePath(L"");
-    SkinUI::CSkinWindowSettings::ForgetAll();
     ReportedUnknown().clear();
     SkinUI::CDialogBuilder::SetUnknownControlReporter(&RecordUnknown);
     const std::vector<BYTE>& zip = ArchiveBytes();
@@ -47,7 +45,6 @@ void CMarkupTest::TearDown()
 {
     SkinUI::CPaintManagerUI::Term();
     SkinUI::CPaintManagerUI::SetResourcePath(L"");
-    SkinUI::CSkinWindowSettings::ForgetAll();
 }
 
 } // namespace MarkupTest

@@ -13,7 +13,6 @@
 #include "engine/controls/IContainerUI.h"
 #include "engine/manager/CPaintManagerUI.h"
 #include "engine/markup/CDialogBuilder.h"
-#include "engine/markup/CSkinWindowSettings.h"
 #include "tests/engine/resources/TestFiles.h"
 #include "tests/support/CTestWindow.h"
 #include "tests/support/ExeFolder.h"
@@ -84,7 +83,6 @@ int main(int argc, char** argv)
             return 3;
         controls = CountControls(pRoot);
         delete pRoot;
-        CSkinWindowSettings::Forget(&manager);
         buildTotal += dt;
         if (dt < best)
             best = dt;
@@ -109,7 +107,6 @@ int main(int argc, char** argv)
         if (dtNoFont < noFontBest)
             noFontBest = dtNoFont;
         delete pRoot;
-        CSkinWindowSettings::Forget(&manager);
     }
     std::printf("markup build without fonts: %.3f ms mean, %.3f ms best\n", noFontTotal / rounds, noFontBest);
     std::printf(

@@ -12,6 +12,7 @@
 #include "engine/controls/CProgressUI.h"
 #include "engine/render/tagTDrawInfo.h"
 #include "engine/resources/tagTFontInfo.h"
+#include "engine/manager/CShadowUI.h"
 #include "tests/resources/SkinsTestSupport.h"
 #include "tests/support/ExpectRect.h"
 
@@ -44,17 +45,18 @@ void ExpectNamedControls(const CBuiltSkin& skin, std::initializer_list<const wch
 }
 
 // Both windows: their size, a caption band, and the same grey five-pixel shadow.
-void ExpectWindowSettings(const CBuiltSkin& skin, int cx, int cy, int captionBottom)
+void ExpectWindowSettings(CBuiltSkin& skin, int cx, int cy, int captionBottom)
 {
-    const SkinUI::CSkinWindowSettings& w = skin.Window();
-    EXPECT_EQ(cx, w.m_szInitWindowSize.cx);
-    EXPECT_EQ(cy, w.m_szInitWindowSize.cy);
-    ExpectRect(w.m_rcCaption, 0, 0, 0, captionBottom);
-    EXPECT_TRUE(w.m_shadow.bShow);
-    EXPECT_EQ(5, w.m_shadow.nSize);
-    EXPECT_EQ(150, w.m_shadow.nDarkness);
-    EXPECT_EQ(0xDCDCDCu, w.m_shadow.dwColor & 0xFFFFFF);
-    ExpectRect(w.m_shadow.rcCorner, 5, 5, 5, 5);
+    const SIZE size = skin.manager.GetInitSize();
+    EXPECT_EQ(cx, size.cx);
+    EXPECT_EQ(cy, size.cy);
+    ExpectRect(skin.manager.GetCaptionRect(), 0, 0, 0, captionBottom);
+    const SkinUI::CShadowUI* pShadow = skin.manager.GetShadow();
+    EXPECT_TRUE(pShadow->IsShowShadow());
+    EXPECT_EQ(5, pShadow->GetSize());
+    EXPECT_EQ(150u, pShadow->GetDarkness());
+    EXPECT_EQ(0xDCDCDCu, pShadow->GetColor() & 0xFFFFFF);
+    ExpectRect(pShadow->GetShadowCorner(), 5, 5, 5, 5);
 }
 
 // Lays the root out in the window's client rectangle with only the given page visible.

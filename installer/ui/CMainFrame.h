@@ -1,4 +1,6 @@
-// CMainFrame: the installer's main window record and the work it does before it has a window.
+// CMainFrame: the installer's main window: a skinned frame ("MainFrame.xml") with four pages
+// (home, installing, finished, failed), the main window record and the work it does before it
+// has a window.
 //
 // Contract: one CMainFrame exists per process; its constructor makes it the process-wide main
 // window (GetMainFrame), initialises the transfer library, clears every field and fetches the
@@ -19,8 +21,19 @@
 // a second one. The destructor aborts a running download (the share is abandoned) and waits
 // for the install thread, at most kRunStopWaitMs, before it lets go of the run, so the handle
 // and the file are released by the run itself and never under its feet.
-// It does not create a window or build a skin (other parts of the window do); it shows nothing
-// itself and logs nothing.
+// Window part: creating the window builds the skin (a skin that cannot be built shows
+// "加载资源文件失败" and ends the process with exit code 1; a missing archive leaves the window
+// empty), attaches the window as the runs' view (IInstallView, on its own controls; the posted
+// display changes are handled in HandleMessage), sends INSTALL_START and scales to 110 DPI.
+// Clicks: btn_Install/btn_Reinstall switch to page_install and start a run, opt_User enables
+// btn_Install and btn_Alter to match itself, btn_Alter sets edit_Installdir from the folder
+// dialog, btn_User/btn_Offline/btn_OfflinePatch open web addresses (only http/https ones),
+// btn_Run starts the installed AppRun.exe elevated and closes, btn_Close asks (CMsgWnd) and on
+// "yes" reports the abort before the window goes. The system's close command quits at once on
+// the finished state and otherwise asks; the state is read again after the dialog, so a run
+// that finished meanwhile is not reported as given up. A caption double click does nothing and
+// the single-instance wake-up message is not answered. The window's end ends the message loop.
+// Dialogs and shell calls go through ModalUi. It logs nothing.
 #pragma once
 
 #include "installer/install/CInstallRun.h"
@@ -30,15 +43,17 @@
 #include "installer/net/DownloadAddresses.h"
 #include "installer/net/InstallState.h"
 
+#include "engine/window/CUIFrameWnd.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
 
-class CMainFrame
+class CMainFrame : public SkinUI::CUIFrameWnd, public IInstallView
 {
 public:
     CMainFrame();
-    ~CMainFrame();
+    ~CMainFrame() override;
     CMainFrame(const CMainFrame&) = delete;
     CMainFrame& operator=(const CMainFrame&) = delete;
 
@@ -80,7 +95,41 @@ public:
     // What worker threads hold of this window; it stays valid after the window is gone.
     const std::shared_ptr<CInstallShare>& GetShare() const { return m_pShare; }
 
+    // ---- the window -------------------------------------------------------------------------
+    const wchar_t* GetWndClassName() const override { return L"MainFrame"; }
+    LRESULT HandleMessage(UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+    SkinUI::CUIString GetSkinXml() override { return L"MainFrame.xml"; }
+    LRESULT OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
+    LRESULT OnCreate(UINT uMsg, WPARAM wParam, LPARAM lParam, bool& bHandled) override;
+    void InitWindow() override;
+    virtual SkinUI::CUIString GetSkinDir() { return L""; }
+    virtual UINT GetSkinResId() { return 130; }
+    virtual int GetSkinResMode() { return 4; }
+
+    void OnNotifyClick(SkinUI::tagTNotifyUI& msg) override;
+    bool OnCustomMessage(UINT, WPARAM, LPARAM) override { return false; }
+
+    // IInstallView, on the window's own controls (UI thread).
+    void SetProgressStretch(bool stretch) override;
+    void SetProgressValue(int value) override;
+    void SetPercentText(const wchar_t* text) override;
+    void ShowEndPage(InstallEndPage page) override;
+
+    // The licence page's address.
+    static std::wstring LicenceAddress();
+
+protected:
+    void OnFinalMessage(HWND hWnd) override;
+
 private:
+    SkinUI::CControlUI* Find(const wchar_t* name) const;
+    void SetVisible(const wchar_t* name, bool visible);
+    // btn_Install and btn_Reinstall: page_install shown and a run started (false without it).
+    void ShowInstallPageAndStart(const wchar_t* hidePage);
+    void BrowseForInstallFolder();
+    void RunInstalledProduct();
+    // The confirmed close: the abort report, on this thread, before the window goes.
+    void ReportAbort();
     // The main window record, in its fixed order; every field starts zero/empty.
     std::unique_ptr<unsigned char[]> m_pSkinZip; // owned copy of the skin archive
     // The latest run: its folders, and while it runs the transfer handle and the download file.

@@ -1,13 +1,17 @@
 #!/bin/sh
-# make-delaylib.sh NM DLLTOOL AR IMPORT_LIB DLL_NAME WORK_DIR OUTPUT
+# make-delaylib.sh NM DLLTOOL AR IMPORT_LIB DLL_NAME WORK_DIR OUTPUT AS KEEP_OBJECT
 # Writes a delay-load import library for DLL_NAME that answers for every function of mingw's
 # ordinary import library IMPORT_LIB: the function list (with its stdcall decorations) comes
 # from that library, so any function the program or a dependency uses is covered, and the
 # library can stand in for the ordinary one wherever the linker meets "-l<name>". The loader
 # helper (__delayLoadHelper2) comes with mingw's runtime (libmingwex). Members of the import
 # library that are not import stubs (gdiplus's GUIDs and helpers) are copied over unchanged.
+# It also writes KEEP_OBJECT, to be linked into the program: it names every function's stub.
+# The linker drops the code of an import member whose stub nobody calls by name, and a program
+# that calls through __imp_ pointers (every dllimport declaration does) would then find the
+# pointer aimed at nothing: a delay-load pointer must start out at that very code.
 set -eu
-nm=$1 dlltool=$2 ar=$3 implib=$4 dll=$5 work=$6 out=$7
+nm=$1 dlltool=$2 ar=$3 implib=$4 dll=$5 work=$6 out=$7 as=$8 keep=$9
 mkdir -p "$work"
 def="$work/$(basename "$out" .a).def"
 {
@@ -26,3 +30,11 @@ if [ -n "$extra" ]; then
   (cd "$dir" && "$ar" rs "$out" $extra)
   rm -rf "$dir"
 fi
+
+keep_src="$work/$(basename "$keep" .o).s"
+{
+  echo '.section .rdata$zdelaykeep,"dr"'
+  sed -n '3,$s/^\([A-Za-z_][A-Za-z0-9_@]*\)$/.long _\1/p' "$def"
+} > "$keep_src.tmp"
+mv "$keep_src.tmp" "$keep_src"
+"$as" --32 -o "$keep" "$keep_src"

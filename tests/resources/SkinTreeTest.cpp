@@ -13,6 +13,7 @@
 #include "engine/render/tagTDrawInfo.h"
 #include "engine/resources/tagTFontInfo.h"
 #include "engine/manager/CShadowUI.h"
+#include "tests/engine/render/CTestDib.h"
 #include "tests/resources/SkinsTestSupport.h"
 #include "tests/support/ExpectRect.h"
 
@@ -217,4 +218,27 @@ TEST_F(CSkinsTest, UnusedNearCopyDiffersOnlyInItsFonts)
     EXPECT_EQ(-1, static_cast<SkinUI::CLabelUI*>(skin.Find(L"btn_confirm"))->GetFont());
     EXPECT_EQ(-1, static_cast<SkinUI::CLabelUI*>(skin.Find(L"btn_cancel"))->GetFont());
     EXPECT_NE(nullptr, skin.Find(L"appbar"));
+}
+
+// The installing page at 115 %, as the main window shows it: a bar at 90 reveals nine tenths of
+// its fill image.
+TEST_F(CSkinsTest, InstallingPageShowsTheBarsFillAt115Percent)
+{
+    CBuiltSkin skin(L"MainFrame.xml");
+    ASSERT_NE(nullptr, skin.pRoot);
+    skin.manager.SetDPI(110);
+    LayOut(skin, L"page_install", 690, 460);
+    SkinUI::CProgressUI* pBar = static_cast<SkinUI::CProgressUI*>(skin.Find(L"pro_Percent"));
+    ASSERT_NE(nullptr, pBar);
+    pBar->SetStretchForeImage(false);
+    pBar->SetValue(90);
+    const RECT rc = pBar->GetPos();
+    SkinUI::CTestDib dib(690, 460);
+    skin.pRoot->Paint(dib.DC(), dib.Bounds());
+    const int y = (rc.top + rc.bottom) / 2;
+    const DWORD filled = dib.Pixel(rc.left + (rc.right - rc.left) / 2, y);
+    const DWORD empty = dib.Pixel(rc.right - 5, y);
+    EXPECT_GT(GetBValue(filled), GetRValue(filled) + 60)
+        << std::hex << filled << " at " << rc.left << "," << y;
+    EXPECT_NE(filled, empty);
 }

@@ -18,6 +18,13 @@ function(zentrivo_add_gtest)
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${src})
   endforeach()
   list(REMOVE_DUPLICATES _suites)
+  # Areas that show windows on the shared virtual display, or drive its real pointer, take one
+  # lock between them: a real click lands on whichever window is on top at that point, and a
+  # pointer parked over another test's window gives it mouse events it did not ask for.
+  set(_lock "")
+  if(T_AREA MATCHES "^(manager|window|installer)$")
+    set(_lock RESOURCE_LOCK display)
+  endif()
   foreach(s ${_suites})
     add_test(NAME ${T_AREA}.${s} COMMAND ${T_NAME} --gtest_filter=${s}.*:*/${s}.*)
     set_tests_properties(${T_AREA}.${s} PROPERTIES LABELS ${T_AREA}
@@ -26,6 +33,7 @@ function(zentrivo_add_gtest)
       # closing line, never on the exit status alone.
       PASS_REGULAR_EXPRESSION "\\[  PASSED  \\]"
       FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]"
+      ${_lock}
       ${T_PROPERTIES})
   endforeach()
 endfunction()

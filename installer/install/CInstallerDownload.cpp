@@ -100,7 +100,9 @@ int CInstallerDownload::Percent(double total, double downloaded)
 {
     if (!(total > 0.0) || !(downloaded >= 0.0))
         return -1;
-    const double percent = std::trunc(downloaded / (total / 90.0));
+    // downloaded / (total / 90) rounds twice: for many totals (55, 93, 759933 ...) the whole
+    // file came out as 89.999... and showed 89. One rounding keeps whole percentages exact.
+    const double percent = std::trunc(downloaded * 90.0 / total);
     return percent > 90.0 ? 90 : static_cast<int>(percent);
 }
 

@@ -12,6 +12,8 @@
 #include "engine/controls/CProgressUI.h"
 #include "engine/render/tagTDrawInfo.h"
 #include "engine/resources/tagTFontInfo.h"
+#include "engine/manager/CShadowUI.h"
+#include "tests/engine/render/CTestDib.h"
 #include "tests/resources/SkinsTestSupport.h"
 #include "tests/support/ExpectRect.h"
 
@@ -44,17 +46,18 @@ void ExpectNamedControls(const CBuiltSkin& skin, std::initializer_list<const wch
 }
 
 // Both windows: their size, a caption band, and the same grey five-pixel shadow.
-void ExpectWindowSettings(const CBuiltSkin& skin, int cx, int cy, int captionBottom)
+void ExpectWindowSettings(CBuiltSkin& skin, int cx, int cy, int captionBottom)
 {
-    const SkinUI::CSkinWindowSettings& w = skin.Window();
-    EXPECT_EQ(cx, w.m_szInitWindowSize.cx);
-    EXPECT_EQ(cy, w.m_szInitWindowSize.cy);
-    ExpectRect(w.m_rcCaption, 0, 0, 0, captionBottom);
-    EXPECT_TRUE(w.m_shadow.bShow);
-    EXPECT_EQ(5, w.m_shadow.nSize);
-    EXPECT_EQ(150, w.m_shadow.nDarkness);
-    EXPECT_EQ(0xDCDCDCu, w.m_shadow.dwColor & 0xFFFFFF);
-    ExpectRect(w.m_shadow.rcCorner, 5, 5, 5, 5);
+    const SIZE size = skin.manager.GetInitSize();
+    EXPECT_EQ(cx, size.cx);
+    EXPECT_EQ(cy, size.cy);
+    ExpectRect(skin.manager.GetCaptionRect(), 0, 0, 0, captionBottom);
+    const SkinUI::CShadowUI* pShadow = skin.manager.GetShadow();
+    EXPECT_TRUE(pShadow->IsShowShadow());
+    EXPECT_EQ(5, pShadow->GetSize());
+    EXPECT_EQ(150u, pShadow->GetDarkness());
+    EXPECT_EQ(0xDCDCDCu, pShadow->GetColor() & 0xFFFFFF);
+    ExpectRect(pShadow->GetShadowCorner(), 5, 5, 5, 5);
 }
 
 // Lays the root out in the window's client rectangle with only the given page visible.
@@ -215,4 +218,27 @@ TEST_F(CSkinsTest, UnusedNearCopyDiffersOnlyInItsFonts)
     EXPECT_EQ(-1, static_cast<SkinUI::CLabelUI*>(skin.Find(L"btn_confirm"))->GetFont());
     EXPECT_EQ(-1, static_cast<SkinUI::CLabelUI*>(skin.Find(L"btn_cancel"))->GetFont());
     EXPECT_NE(nullptr, skin.Find(L"appbar"));
+}
+
+// The installing page at 115 %, as the main window shows it: a bar at 90 reveals nine tenths of
+// its fill image.
+TEST_F(CSkinsTest, InstallingPageShowsTheBarsFillAt115Percent)
+{
+    CBuiltSkin skin(L"MainFrame.xml");
+    ASSERT_NE(nullptr, skin.pRoot);
+    skin.manager.SetDPI(110);
+    LayOut(skin, L"page_install", 690, 460);
+    SkinUI::CProgressUI* pBar = static_cast<SkinUI::CProgressUI*>(skin.Find(L"pro_Percent"));
+    ASSERT_NE(nullptr, pBar);
+    pBar->SetStretchForeImage(false);
+    pBar->SetValue(90);
+    const RECT rc = pBar->GetPos();
+    SkinUI::CTestDib dib(690, 460);
+    skin.pRoot->Paint(dib.DC(), dib.Bounds());
+    const int y = (rc.top + rc.bottom) / 2;
+    const DWORD filled = dib.Pixel(rc.left + (rc.right - rc.left) / 2, y);
+    const DWORD empty = dib.Pixel(rc.right - 5, y);
+    EXPECT_GT(GetBValue(filled), GetRValue(filled) + 60)
+        << std::hex << filled << " at " << rc.left << "," << y;
+    EXPECT_NE(filled, empty);
 }

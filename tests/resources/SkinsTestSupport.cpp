@@ -4,7 +4,6 @@
 
 #include "engine/lang/CLangManagerUI.h"
 #include "engine/markup/CDialogBuilder.h"
-#include "engine/markup/CSkinWindowSettings.h"
 #include "engine/markup/CXmlDocumentUI.h"
 #include "engine/resources/CResourceReader.h"
 
@@ -170,7 +169,6 @@ void CSkinsTest::SetUp()
 {
     SkinUI::CPaintManagerUI::Term();
     SkinUI::CPaintManagerUI::SetResourcePath(L"");
-    SkinUI::CSkinWindowSettings::ForgetAll();
     ReportedUnknown().clear();
     SkinUI::CDialogBuilder::SetUnknownControlReporter(&RecordUnknown);
     DWORD dwSize = 0;
@@ -184,7 +182,6 @@ void CSkinsTest::TearDown()
     SkinUI::CLangManagerUI::SetLanguage(L"", L"");
     SkinUI::CLangManagerUI::ReleaseStringTable();
     SkinUI::CPaintManagerUI::Term();
-    SkinUI::CSkinWindowSettings::ForgetAll();
 }
 
 CBuiltSkin::CBuiltSkin(const wchar_t* pszSkinFile) : window(600, 400), pRoot(nullptr)
@@ -204,12 +201,5 @@ CBuiltSkin::CBuiltSkin(const wchar_t* pszSkinFile) : window(600, 400), pRoot(nul
 }
 
 CBuiltSkin::~CBuiltSkin() {}
-
-const SkinUI::CSkinWindowSettings& CBuiltSkin::Window() const
-{
-    static const SkinUI::CSkinWindowSettings s_none;
-    const SkinUI::CSkinWindowSettings* p = SkinUI::CSkinWindowSettings::Find(&manager);
-    return p != nullptr ? *p : s_none;
-}
 
 } // namespace SkinsTest

@@ -12,7 +12,6 @@
 
 #include "engine/controls/CControlUI.h"
 #include "engine/manager/CPaintManagerUI.h"
-#include "engine/markup/CSkinWindowSettings.h"
 #include "tests/support/CTestWindow.h"
 
 namespace SkinsTest
@@ -52,8 +51,6 @@ struct CBuiltSkin
     explicit CBuiltSkin(const wchar_t* pszSkinFile);
     ~CBuiltSkin();
     SkinUI::CControlUI* Find(const wchar_t* pszName) const { return manager.FindControl(pszName); }
-    // The settings of the skin's Window element as the builder recorded them.
-    const SkinUI::CSkinWindowSettings& Window() const;
     CTestWindow window;
     SkinUI::CPaintManagerUI manager;
     SkinUI::CControlUI* pRoot;

@@ -14,7 +14,10 @@
 //   failing - exits 3 at once without installing anything
 //   hanging - writes 64 KiB to its standard output first, which blocks on a pipe nobody reads
 //             and never installs
-// A command line without the four parameters exits 2 and does nothing. It shows no window.
+// A command line without the four parameters exits 2 and does nothing. Started as the installed
+// product (a file named AppRun.exe), it leaves "apprun-started.txt" next to itself with its
+// command line and working folder, so a test sees the product was started, and exits 0. It shows
+// no window.
 #include <windows.h>
 
 #include <cstring>
@@ -153,10 +156,25 @@ int Install(const std::wstring& self, const std::wstring& line, const std::wstri
 
 } // namespace
 
+// The installed product's own start: records how it was started.
+bool StartedAsProduct(const std::wstring& self, const std::wstring& line)
+{
+    const size_t slash = self.find_last_of(L'\\');
+    const std::wstring name = slash == std::wstring::npos ? self : self.substr(slash + 1);
+    if (_wcsicmp(name.c_str(), L"AppRun.exe") != 0)
+        return false;
+    wchar_t cwd[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, cwd);
+    WriteUtf8(self.substr(0, slash + 1) + L"apprun-started.txt", line + L"\r\n" + cwd);
+    return true;
+}
+
 int main()
 {
     const std::wstring line = GetCommandLineW();
     const std::wstring self = OwnPath();
+    if (StartedAsProduct(self, line))
+        return 0;
     std::wstring folder;
     if (!HasWord(line, L"/VERYSILENT") || !HasWord(line, L"/SP-") || !HasWord(line, L"/NORESTART") ||
         !ParseFolder(line, &folder))

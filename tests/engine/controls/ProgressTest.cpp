@@ -129,3 +129,18 @@ TEST_F(ProgressTest, VerticalColourFillsFromTheBottom)
     EXPECT_EQ(kBlue, dib.Pixel(1, 39));
     EXPECT_EQ(12, m_pBar->GetFixedHeight());
 }
+
+TEST_F(ProgressTest, FillAwayFromTheOriginAt115Percent)
+{
+    // The bar as the installing page places it: not at the surface's origin.
+    m_manager.GetDPIObj()->SetScale(110);
+    m_pBar->SetStretchForeImage(false);
+    m_pBar->SetValue(90);
+    m_pBar->SetPos(RECT{46, 20, 644, 32}, false);
+    CTestDib dib(690, 40);
+    m_pBar->Paint(dib.DC(), dib.Bounds());
+    // 598 × 90 / 100 = 538 device pixels of fill from x = 46.
+    EXPECT_EQ(kRed, dib.Pixel(50, 25));
+    EXPECT_NE(kGrey, dib.Pixel(46 + 530, 25));
+    EXPECT_EQ(kGrey, dib.Pixel(46 + 560, 25));
+}

@@ -632,6 +632,7 @@ TEST_F(LiveWindow, RealPointerGivesLeaveBeforeEnterAndExactlyOneClick)
     PointerTo(ptC, true);
     PumpFor(800);
     EXPECT_EQ(1, m_rec.Count(L"click:C"));
-    PointerTo(POINT{0, 0}, false); // away from where the next window will be
+    // Parked in the screen's far corner, where no test puts a window.
+    PointerTo(POINT{::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1}, false);
     PumpFor(200);
 }

@@ -300,8 +300,11 @@ TEST_F(WindowGeometryTest, CenterWindowKeepsAnOwnedWindowOnTheWorkArea)
     child.CenterWindow();
     RECT rc = {};
     ::GetWindowRect(child.GetHWND(), &rc);
-    EXPECT_EQ(mi.rcWork.right - 200, rc.left);
-    EXPECT_EQ(mi.rcWork.bottom - 100, rc.top);
+    // The skin's own size may have replaced the created one: clamp with the window's real size.
+    const int cx = rc.right - rc.left;
+    const int cy = rc.bottom - rc.top;
+    EXPECT_EQ(mi.rcWork.right - cx, rc.left);
+    EXPECT_EQ(mi.rcWork.bottom - cy, rc.top);
     ::DestroyWindow(child.GetHWND());
 
     // Without an owner: the middle of the work area.
@@ -309,8 +312,8 @@ TEST_F(WindowGeometryTest, CenterWindowKeepsAnOwnedWindowOnTheWorkArea)
     ASSERT_NE(nullptr, lone.Create(nullptr, L"lone", WS_POPUP, 0, 0, 0, 200, 100));
     lone.CenterWindow();
     ::GetWindowRect(lone.GetHWND(), &rc);
-    EXPECT_EQ((mi.rcWork.left + mi.rcWork.right) / 2 - 100, rc.left);
-    EXPECT_EQ((mi.rcWork.top + mi.rcWork.bottom) / 2 - 50, rc.top);
+    EXPECT_EQ((mi.rcWork.left + mi.rcWork.right) / 2 - (rc.right - rc.left) / 2, rc.left);
+    EXPECT_EQ((mi.rcWork.top + mi.rcWork.bottom) / 2 - (rc.bottom - rc.top) / 2, rc.top);
     ::DestroyWindow(lone.GetHWND());
 }
 

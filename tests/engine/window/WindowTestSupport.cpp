@@ -4,7 +4,6 @@
 
 #include "engine/lang/CLangManagerUI.h"
 #include "engine/markup/CDialogBuilder.h"
-#include "engine/markup/CSkinWindowSettings.h"
 #include "tests/engine/resources/TestFiles.h"
 #include "tests/support/ExeFolder.h"
 
@@ -44,7 +43,6 @@ void CWindowTest::SetUp()
     SkinUI::CPaintManagerUI::Term();
     SkinUI::CPaintManagerUI::SetInstance(::GetModuleHandleW(nullptr));
     SkinUI::CPaintManagerUI::SetResourcePath(L"");
-    SkinUI::CSkinWindowSettings::ForgetAll();
     FailedSkins().clear();
     SkinUI::WindowImplBase::SetSkinLoadFailedHandler(&RecordFailedSkin);
     SkinUI::CDialogBuilder::SetUnknownControlReporter(&IgnoreUnknownControl);
@@ -59,7 +57,6 @@ void CWindowTest::TearDown()
     PumpMessages();
     SkinUI::CPaintManagerUI::Term();
     SkinUI::CPaintManagerUI::SetResourcePath(L"");
-    SkinUI::CSkinWindowSettings::ForgetAll();
 }
 
 void PumpMessages()

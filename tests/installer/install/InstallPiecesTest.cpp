@@ -98,6 +98,10 @@ TEST(DownloadPercent, NinetyStepsTruncatedAndNothingForAnUnknownTotal)
     EXPECT_EQ(-1, CInstallerDownload::Percent(-1.0, 500.0));
     EXPECT_EQ(0, CInstallerDownload::Percent(1000.0, 0.0));
     EXPECT_EQ(0, CInstallerDownload::Percent(1000.0, 11.0)); // 0.99 truncated
+    // Totals for which downloaded / (total / 90) lands just under 90 for the whole file.
+    for (double total : {55.0, 93.0, 99.0, 110.0, 759933.0})
+        EXPECT_EQ(90, CInstallerDownload::Percent(total, total)) << total;
+
     EXPECT_EQ(1, CInstallerDownload::Percent(1000.0, 12.0));
     EXPECT_EQ(45, CInstallerDownload::Percent(1000.0, 500.0));
     EXPECT_EQ(90, CInstallerDownload::Percent(1000.0, 1000.0));

@@ -88,6 +88,7 @@ TEST_F(CMsgWndTest, ButtonsAndTheCloseCommandGiveTheirAnswers)
         EXPECT_EQ(c.expected, ShowExitConfirmation(m_owner, L"", L""))
             << (*c.control ? c.control : L"SC_CLOSE");
         EXPECT_TRUE(answer.Answered());
+        EXPECT_FALSE(answer.answerIgnored);
         EXPECT_FALSE(::IsWindow(answer.dialog)) << "the dialog's window is gone when it returns";
         EXPECT_EQ(1, g_destroyed);
         EXPECT_TRUE(g_ownerEnabledAtDestroy) << "owner enabled before the dialog goes";
@@ -106,6 +107,7 @@ TEST_F(CMsgWndTest, ConfirmAndCancelAreMatchedWithoutRegardToCase)
                            });
     EXPECT_EQ(1u, ShowExitConfirmation(m_owner, L"", L""));
     EXPECT_FALSE(answer.clickFailed);
+    EXPECT_FALSE(answer.answerIgnored);
 }
 
 TEST_F(CMsgWndTest, WindowIsAToolPopupOwnedAndCentredOverItsOwner)

@@ -123,18 +123,25 @@ CDialogAnswerer::~CDialogAnswerer()
 
 void CALLBACK CDialogAnswerer::OnTimer(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (g_answerer != nullptr && !g_answerer->m_bAnswered)
+    if (g_answerer == nullptr)
+        return;
+    if (!g_answerer->m_bAnswered)
         g_answerer->Act();
+    else if (::IsWindow(g_answerer->dialog) && ::GetTickCount() - g_answerer->m_nAnsweredAt > 3000)
+    {
+        // The answer was ignored: end the dialog, so a broken build fails instead of hanging.
+        g_answerer->answerIgnored = true;
+        ::SendMessageW(g_answerer->dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
 }
 
 void CDialogAnswerer::Act()
 {
     const HWND found = ::FindWindowW(L"MsgWnd", nullptr);
     if (found == nullptr || !::IsWindowVisible(found))
-        return; // not shown yet
-    ::KillTimer(nullptr, m_timer);
-    m_timer = 0;
-    m_bAnswered = true;
+        return;         // not shown yet
+    m_bAnswered = true; // the timer goes on, to end a dialog that ignores the answer
+    m_nAnsweredAt = ::GetTickCount();
     dialog = found;
     owner = ::GetWindow(found, GW_OWNER);
     ownerEnabledWhileOpen = owner != nullptr && ::IsWindowEnabled(owner);

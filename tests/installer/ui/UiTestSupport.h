@@ -61,7 +61,8 @@ public:
     HWND dialog = nullptr;
     HWND owner = nullptr;
     bool ownerEnabledWhileOpen = true;
-    bool clickFailed = false; // the named control could not be clicked (closed instead)
+    bool clickFailed = false;   // the named control could not be clicked (closed instead)
+    bool answerIgnored = false; // still open 3 s after the answer (then closed)
     DWORD style = 0, exStyle = 0;
     std::wstring title;
     RECT dialogRect = {}, ownerRect = {};
@@ -75,6 +76,7 @@ private:
     std::function<void()> m_before;
     UINT_PTR m_timer = 0;
     bool m_bAnswered = false;
+    DWORD m_nAnsweredAt = 0;
 };
 
 // The paint manager of a skinned window of this process (its object is kept in GWLP_USERDATA).

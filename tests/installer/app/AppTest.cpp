@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "engine/controls/CControlUI.h"
 #include "engine/lang/CLangManagerUI.h"
+#include "engine/manager/CPaintManagerUI.h"
 #include "installer/app/CApp.h"
+#include "installer/ui/CMainFrame.h"
 #include "tests/installer/net/CStandInSession.h"
 
 #include <windows.h>
@@ -123,6 +126,47 @@ TEST(CAppLanguage, OnlySimplifiedChineseSystemsGetChinese)
         CApp::SelectLanguage(other);
         EXPECT_STREQ(L"en", CLangManagerUI::GetLangName().GetData()) << std::hex << other;
         EXPECT_STREQ(L"Lang\\English", CLangManagerUI::GetLangPath().GetData());
+    }
+}
+
+// The application object in this process, with this program's copy of the installer's
+// resources: the window is built in Chinese, then shows the system's language once switched.
+TEST(CAppWindow, CreatesTheWindowInChineseThenAppliesTheSystemLanguage)
+{
+    CStandInSession* s = CStandInSession::Default();
+    s->Script("/tolvane/getDownUrl", R"({"status":404,"body":"none"})");
+    s->Script("/ipJson.jsp", R"({"body":"{\"ip\":\"198.51.100.7\",\"isp\":\"x\"}"})");
+    s->Script("/client/userOperating", R"({"body":"ok"})");
+    CLangManagerUI::SetLanguage(L"Lang\\English", L"en"); // whatever came before
+    CApp app;
+    app.SetResType_ZipResource(L"skin", L"", 130, L"ZIPRES");
+    ASSERT_TRUE(app.InitInstance(::GetModuleHandleW(nullptr)));
+    CUIFrameWnd* frame = app.GetMainWnd();
+    ASSERT_NE(nullptr, frame);
+    const HWND hWnd = frame->GetHWND();
+    ASSERT_TRUE(::IsWindow(hWnd));
+    EXPECT_EQ(static_cast<LONG>(WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN),
+              ::GetWindowLongPtrW(hWnd, GWL_STYLE) &
+                  (WS_VISIBLE | WS_CAPTION | WS_CLIPSIBLINGS | WS_CLIPCHILDREN));
+    CControlUI* install = frame->GetManager()->FindControl(L"btn_Install");
+    ASSERT_NE(nullptr, install);
+    EXPECT_STREQ(L"立即安装", install->GetText().GetData()) << "created in Chinese";
+    EXPECT_STREQ(L"chs", CLangManagerUI::GetLangName().GetData());
+
+    app.ApplySystemLanguage(0x0409);
+    EXPECT_STREQ(L"Install Now", install->GetText().GetData());
+    EXPECT_STREQ(L"Install to:", frame->GetManager()->FindControl(L"lb_Path")->GetText().GetData());
+    RECT dirty = {};
+    EXPECT_TRUE(::GetUpdateRect(hWnd, &dirty, FALSE)) << "repainted";
+
+    app.ApplySystemLanguage(0x0804);
+    EXPECT_STREQ(L"立即安装", install->GetText().GetData());
+    EXPECT_EQ(0, app.ExitInstance());
+    EXPECT_FALSE(::IsWindow(hWnd));
+    EXPECT_EQ(nullptr, app.GetMainWnd());
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+    {
     }
 }
 

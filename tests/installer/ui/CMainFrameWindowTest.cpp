@@ -43,6 +43,13 @@ public:
     CUIString GetSkinXml() override { return L"NoSuchSkin.xml"; }
 };
 
+// A main window whose skin archive resource does not exist.
+class CNoArchiveFrame : public CMainFrame
+{
+public:
+    UINT GetSkinResId() override { return 999; }
+};
+
 class CMainFrameWindow : public ::testing::Test
 {
 protected:
@@ -357,4 +364,18 @@ TEST_F(CMainFrameWindow, SkinThatCannotBeBuiltIsReportedAndEndsWithCodeOne)
     EXPECT_EQ(L"SkinUI|加载资源文件失败|" + std::to_wstring(MB_ICONERROR), m_modal.s_messageBoxes[0]);
     ASSERT_EQ(1u, m_modal.s_exitCodes.size());
     EXPECT_EQ(1u, m_modal.s_exitCodes[0]);
+}
+
+TEST_F(CMainFrameWindow, MissingArchiveLeavesAnEmptyWindowWithoutAMessage)
+{
+    const size_t before = WaitForReports(0).size();
+    CNoArchiveFrame empty;
+    ASSERT_NE(nullptr, empty.Create(nullptr, L"", WS_OVERLAPPEDWINDOW, 0, 0, 0, 0, 0));
+    EXPECT_EQ(nullptr, empty.GetManager()->GetRoot());
+    EXPECT_EQ(nullptr, empty.GetSkinZipCopy());
+    EXPECT_TRUE(m_modal.s_messageBoxes.empty());
+    EXPECT_TRUE(m_modal.s_exitCodes.empty());
+    ::DestroyWindow(empty.GetHWND());
+    PumpUntil([] { return false; }, 300);
+    EXPECT_EQ(before, Reports().size()) << "no InitWindow: no start report";
 }

@@ -379,3 +379,13 @@ TEST_F(CMainFrameWindow, MissingArchiveLeavesAnEmptyWindowWithoutAMessage)
     PumpUntil([] { return false; }, 300);
     EXPECT_EQ(before, Reports().size()) << "no InitWindow: no start report";
 }
+
+TEST_F(CMainFrameWindow, RunEndingWellShowsTheFinishedPage)
+{
+    ASSERT_TRUE(Click(*m_pm, L"btn_Install")); // installing; the stand-in's product fails later
+    CInstallViewPoster(m_pFrame->GetHWND()).PostEndPage(InstallEndPage::Finished);
+    ASSERT_TRUE(PumpUntil([this] { return Visible(L"page_finished"); }, 5000));
+    EXPECT_FALSE(Visible(L"page_install"));
+    EXPECT_FALSE(Visible(L"page_home"));
+    PumpUntil([this] { return !m_pFrame->IsInstalling(); }, 60000);
+}

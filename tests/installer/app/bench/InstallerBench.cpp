@@ -172,6 +172,10 @@ double FirstFrame(const std::wstring& cmd, int x, int y, bool (*wanted)(COLORREF
         return -1;
     HWND hwnd = WaitPainted(pi.dwProcessId, x, y, wanted, 120000);
     const double t = Now() - t0;
+    PROCESS_MEMORY_COUNTERS pmc = {};
+    pmc.cb = sizeof(pmc);
+    if (::GetProcessMemoryInfo(pi.hProcess, &pmc, sizeof(pmc)))
+        std::printf("  working set at the first frame: %.1f MB\n", pmc.WorkingSetSize / 1048576.0);
     End(pi);
     ::Sleep(500);
     return hwnd != nullptr ? t : -1;

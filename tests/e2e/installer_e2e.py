@@ -113,6 +113,7 @@ def wait_for(predicate, timeout, what):
 
 
 def button_pixel(case, window, name, shot):
+    """A pixel of a large button's face, left of its label, in a new screenshot named shot."""
     path = case.shot(window, shot)
     x, y = ui.MAIN_POINTS[name]
     return ui.pixel(path, int(x * ui.MAIN_SCALE) - 40, int(y * ui.MAIN_SCALE) - 12)
@@ -149,9 +150,7 @@ def case_install_and_run(case):
     case.shot(main, "installing")
     case.wait_report('"INSTALL"')
     time.sleep(1.0)
-    finished = case.shot(main, "finished")
-    rx, ry = ui.MAIN_POINTS["btn_Run"]
-    expect(red(ui.pixel(finished, int(rx * 1.15) - 40, int(ry * 1.15) - 12)), "no Run button on the finished page")
+    expect(red(button_pixel(case, main, "btn_Run", "finished")), "no Run button on the finished page")
     expect(os.path.exists(case.installed("AppRun.exe")), "the product was not installed")
     ui.click_main(main, "btn_Run")
     wait_for(lambda: os.path.exists(case.installed("apprun-started.txt")), 30, "AppRun.exe never started")
@@ -173,9 +172,7 @@ def case_failure_then_reinstall(case):
     ui.click_main(main, "btn_Install")
     case.wait_report("INSTALL_DOWNLOADSUC")
     time.sleep(1.0)
-    failed = case.shot(main, "failed")
-    rx, ry = ui.MAIN_POINTS["btn_Reinstall"]
-    expect(red(ui.pixel(failed, int(rx * 1.15) - 40, int(ry * 1.15) - 12)), "no Re-install button")
+    expect(red(button_pixel(case, main, "btn_Reinstall", "failed")), "no Re-install button")
     ui.click_main(main, "btn_Reinstall")
     case.wait_report('"INSTALL"')
     expect(sum(r["target"] == PRODUCT for r in case.requests()) == 2, "the product was not downloaded again")
@@ -264,7 +261,7 @@ def case_chinese(case):
         path = case.shot(main, "home-" + (lang or "en"))
         _, _, rows = ui.read_png_rgb(path)
         bx, by = ui.MAIN_POINTS["btn_Install"]
-        cx, cy = int(bx * 1.15), int(by * 1.15)
+        cx, cy = int(bx * ui.MAIN_SCALE), int(by * ui.MAIN_SCALE)
         crops.append([rows[yy][cx - 60:cx + 60] for yy in range(cy - 10, cy + 10)])
         ui.key(main, "alt+F4")
         dialog = ui.dialog_window()

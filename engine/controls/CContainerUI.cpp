@@ -106,8 +106,17 @@ bool CContainerUI::AddAt(CControlUI* pControl, int iIndex)
         return false;
     if (iIndex < 0 || iIndex > m_items.GetSize())
         return false;
+    // A child of another container would be released by both; one of our own ancestors would
+    // make the tree a cycle that every walk follows for ever.
+    if (pControl->GetParent() != nullptr && pControl->GetParent() != this)
+        return false;
+    for (const CControlUI* pAncestor = GetParent(); pAncestor != nullptr; pAncestor = pAncestor->GetParent())
+        if (pAncestor == pControl)
+            return false;
     if (m_pManager != nullptr)
         m_pManager->InitControls(pControl, this);
+    else
+        pControl->SetManager(nullptr, this, false);
     if (IsVisible())
         NeedUpdate();
     else
@@ -123,6 +132,13 @@ bool CContainerUI::AddAt(CControlUI* pControl, CControlUI* pBeforeControl)
     return AddAt(pControl, iIndex);
 }
 
+void CContainerUI::ForgetChild(CControlUI* pControl)
+{
+    // Kept alive by the caller: no longer ours, so it may join another container.
+    if (pControl->GetParent() == this)
+        pControl->SetManager(pControl->GetManager(), nullptr, false);
+}
+
 void CContainerUI::DisposeChild(CControlUI* pControl)
 {
     if (m_bDelayedDestroy && m_pManager != nullptr)
@@ -130,11 +146,7 @@ void CContainerUI::DisposeChild(CControlUI* pControl)
         m_pManager->AddDelayedCleanup(pControl);
         return;
     }
-    // Someone else still holds the child: it outlives the container, so it must not keep
-    // this container as its parent.
-    if (pControl->GetRefCount() > 1)
-        pControl->SetManager(pControl->GetManager(), nullptr, false);
-    pControl->__ReleaseRef();
+    CPaintManagerUI::ReleaseFromTree(pControl);
 }
 
 bool CContainerUI::Remove(CControlUI* pControl, bool bDoNotDestroy)
@@ -155,6 +167,8 @@ bool CContainerUI::RemoveAt(int iIndex, bool bDoNotDestroy)
     m_items.Remove(iIndex);
     if (!bDoNotDestroy && m_bAutoDestroy)
         DisposeChild(pControl);
+    else
+        ForgetChild(pControl);
     return true;
 }
 
@@ -166,6 +180,8 @@ void CContainerUI::RemoveAll()
         m_items.Remove(m_items.GetSize() - 1);
         if (m_bAutoDestroy)
             DisposeChild(pControl);
+        else
+            ForgetChild(pControl);
     }
     NeedUpdate();
 }

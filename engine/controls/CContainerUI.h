@@ -5,7 +5,9 @@
 // Contract: a child belongs to at most one container; with auto destroy (default) a removed
 // child is released (__ReleaseRef), through the manager's delayed clean-up when delayed
 // destroy is on and there is a manager, so a control may be removed during its own event.
-// Add(null), removing a stranger and AddAt before a stranger return false and change nothing.
+// A child held elsewhere outlives its release without a manager or parent. Add(null), adding
+// a child of another container or one of our own ancestors, removing a stranger and AddAt
+// before a stranger return false and change nothing.
 // Showing a container again restores each child's own visibility. Hit-testing finds children
 // only inside the client rectangle (item rectangle minus inset) unless they float.
 //
@@ -116,6 +118,8 @@ protected:
     // Drops the container's hold on a removed child: released at once, or handed to the
     // manager's delayed clean-up.
     void DisposeChild(CControlUI* pControl);
+    // A child removed without being released stops naming this container as its parent.
+    void ForgetChild(CControlUI* pControl);
 
     CStdPtrArray m_items;
     RECT m_rcInset;

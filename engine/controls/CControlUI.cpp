@@ -1582,20 +1582,25 @@ void CControlUI::SetPaneVisible(bool bVisible)
         NeedParentUpdate();
         return;
     }
+    const int nId = bVisible ? AnimIdShow : AnimIdHide;
     StopAnimation(bVisible ? AnimIdHide : AnimIdShow);
+    if (IsAnimationRunning(nId))
+        return;
     m_szAnimationBase = SIZE{GetFixedWidth(), GetFixedHeight()};
     if (bVisible)
     {
         m_bPaneVisible = true;
         SetVisible(true);
         OnAnimationStep(m_nFrameCount, 0, AnimIdShow);
-        StartAnimation(m_nFrameDelay, m_nFrameCount, AnimIdShow);
     }
     else
     {
         m_szAnimationCurrent = m_szAnimationBase;
-        StartAnimation(m_nFrameDelay, m_nFrameCount, AnimIdHide);
     }
+    // Without a timer (no window yet) the pane goes straight to its end state rather than
+    // staying half shown or never hiding.
+    if (!StartAnimation(m_nFrameDelay, m_nFrameCount, nId))
+        OnAnimationStop(nId);
 }
 
 bool CControlUI::IsPaneVisible() const

@@ -207,6 +207,11 @@ public:
     bool InitControls(CControlUI* pControl, CControlUI* pParent = nullptr);
     void AddDelayedCleanup(CControlUI* pControl);
     void ReapObjects(CControlUI* pControl);
+    // Lets go of the reference a container or the clean-up held. A control someone else still
+    // holds survives it: the control and everything below it first leave their manager
+    // (ReapObjects on each) and their parent, so the survivor never reaches a manager or a
+    // container that may be gone by the time it is released.
+    static void ReleaseFromTree(CControlUI* pControl);
     CControlUI* GetRoot() const { return m_pRoot; }
 
     CControlUI* FindControl(POINT pt) const;
@@ -361,6 +366,7 @@ private:
     void ReleaseDelayedCleanup();
     void DeliverNotify(tagTNotifyUI& Msg);
     static CControlUI* CALLBACK FindControlFromNameHash(CControlUI* pThis, void* pData);
+    static CControlUI* CALLBACK ReapEachControl(CControlUI* pThis, void* pData);
     void KillCurrentFocus(CControlUI* pNewFocus);
     void PostAsyncWakeUp(); // caller holds the queue lock
 

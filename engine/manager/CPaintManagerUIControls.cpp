@@ -210,6 +210,25 @@ void CPaintManagerUI::ReapObjects(CControlUI* pControl)
     }
 }
 
+void CPaintManagerUI::ReleaseFromTree(CControlUI* pControl)
+{
+    if (pControl == nullptr)
+        return;
+    if (pControl->GetRefCount() > 1)
+    {
+        if (CPaintManagerUI* pManager = pControl->GetManager())
+            pControl->FindControl(ReapEachControl, pManager, 0);
+        pControl->SetManager(nullptr, nullptr, false);
+    }
+    pControl->__ReleaseRef();
+}
+
+CControlUI* CALLBACK CPaintManagerUI::ReapEachControl(CControlUI* pThis, void* pData)
+{
+    static_cast<CPaintManagerUI*>(pData)->ReapObjects(pThis);
+    return nullptr; // visit every control
+}
+
 void CPaintManagerUI::ReleaseDelayedCleanup()
 {
     // Out of the list before the release: the control's destructor looks for itself there.
@@ -217,7 +236,7 @@ void CPaintManagerUI::ReleaseDelayedCleanup()
     {
         CControlUI* pControl = static_cast<CControlUI*>(m_aDelayedCleanup[0]);
         m_aDelayedCleanup.Remove(0);
-        pControl->__ReleaseRef();
+        ReleaseFromTree(pControl);
     }
 }
 
@@ -238,7 +257,7 @@ void CPaintManagerUI::FreeControls()
     {
         CControlUI* pRoot = m_pRoot;
         m_pRoot = nullptr;
-        pRoot->__ReleaseRef();
+        ReleaseFromTree(pRoot);
     }
     RemoveAllTimers();
     RemoveAllOptionGroups();

@@ -310,10 +310,13 @@ void CDialogBuilder::BuildInclude(const CXmlNodeUI& node, CControlUI* pParent, C
 void CDialogBuilder::ApplyControlAttributes(const CXmlNodeUI& node, const CUIString& sName,
                                             CControlUI* pControl, CPaintManagerUI* pManager)
 {
+    // Attached for the duration, so styles, fonts and the DPI are within reach; the container
+    // the control already joined stays its parent.
+    CPaintManagerUI* pOwnManager = pControl->GetManager();
+    CControlUI* pParent = pControl->GetParent();
     if (pManager != nullptr)
     {
-        // Attached for the duration, so styles, fonts and the DPI are within reach.
-        pControl->SetManager(pManager, nullptr, false);
+        pControl->SetManager(pManager, pParent, false);
         const wchar_t* pstrDefault = pManager->GetDefaultAttributeList(sName);
         if (pstrDefault != nullptr)
             pControl->ApplyAttributeList(pstrDefault);
@@ -333,7 +336,7 @@ void CDialogBuilder::ApplyControlAttributes(const CXmlNodeUI& node, const CUIStr
         }
     }
     if (pManager != nullptr)
-        pControl->SetManager(nullptr, nullptr, false);
+        pControl->SetManager(pOwnManager, pParent, false);
 }
 
 CControlUI* CDialogBuilder::_Parse(const CXmlNodeUI& parentNode, CControlUI* pParent,

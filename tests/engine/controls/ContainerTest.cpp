@@ -126,6 +126,32 @@ TEST(ContainerChildren, HeldChildOutlivesItsContainer)
     EXPECT_TRUE(bGone);
 }
 
+// A control has one owner: a child of another container, or one of the container's own
+// ancestors, is refused (both would end in a double delete or an endless walk). A child
+// removed without being released is free to join another container.
+TEST(ContainerChildren, ChildOfAnotherContainerOrAnAncestorIsRefused)
+{
+    CContainerUI a;
+    CContainerUI b;
+    CContainerUI* mid = new CContainerUI;
+    CControlUI* leaf = new CControlUI;
+    ASSERT_TRUE(a.Add(mid));
+    ASSERT_TRUE(mid->Add(leaf));
+    EXPECT_EQ(mid, leaf->GetParent());
+
+    EXPECT_FALSE(b.Add(leaf));
+    EXPECT_EQ(0, b.GetCount());
+    EXPECT_FALSE(mid->Add(&a));
+    EXPECT_FALSE(mid->AddAt(&a, 0));
+    EXPECT_EQ(1, mid->GetCount());
+    EXPECT_EQ(nullptr, a.GetParent());
+
+    EXPECT_TRUE(mid->Remove(leaf, true));
+    EXPECT_EQ(nullptr, leaf->GetParent());
+    EXPECT_TRUE(b.Add(leaf));
+    EXPECT_EQ(&b, leaf->GetParent());
+}
+
 TEST(ContainerChildren, NestedTreeIsDeletedWithItsRoot)
 {
     bool bLeaf = false;

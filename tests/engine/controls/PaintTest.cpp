@@ -174,6 +174,27 @@ TEST_F(ControlPaint, PerSideBorderDrawsOnlyThatSideAtBottomMinusOne)
     EXPECT_EQ(20, right.CountNot(right.Bounds(), kBlack));
 }
 
+// Rounded corners clip everything the control paints and draw the border as a rounded
+// outline: the corner pixel stays as it was, the middle of each edge gets the border.
+TEST_F(ControlPaint, RoundedCornersClipTheFillAndRoundTheBorder)
+{
+    CTestDib dib(40, 40);
+    dib.Fill(kWhite);
+    CControlUI c;
+    Managed(&c);
+    c.SetAttribute(L"borderround", L"12,12");
+    c.SetAttribute(L"bkcolor", L"0xFF0000FF");
+    c.SetAttribute(L"bordersize", L"1");
+    c.SetAttribute(L"bordercolor", L"0xFFFF0000");
+    PaintAt(c, dib, RECT{4, 4, 36, 36});
+    for (const POINT& corner : {POINT{4, 4}, POINT{35, 4}, POINT{4, 35}, POINT{35, 35}})
+        EXPECT_EQ(kWhite, dib.Pixel(corner.x, corner.y)) << corner.x << "," << corner.y;
+    EXPECT_EQ(0xFF0000u, dib.Pixel(20, 4));
+    EXPECT_EQ(0xFF0000u, dib.Pixel(4, 20));
+    EXPECT_EQ(0x0000FFu, dib.Pixel(20, 20));
+    EXPECT_EQ(0, dib.CountNot(RECT{0, 0, 40, 4}, kWhite)); // nothing outside the item
+}
+
 TEST_F(ControlPaint, FocusAndHotBorderColoursWin)
 {
     CTestDib dib(20, 20);

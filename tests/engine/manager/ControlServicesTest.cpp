@@ -365,6 +365,48 @@ TEST_F(ControlServices, InvalidationOnlyWhenSomethingChanged)
     EXPECT_TRUE(m_manager.IsUpdateNeeded());
 }
 
+// A control someone still holds outlives the manager that held its tree, and the clean-up
+// that released it: it and its children forget the manager, so changing or releasing the
+// survivor later touches nothing that is gone.
+TEST(ControlServicesLifetime, HeldControlsForgetTheManagerThatLetThemGo)
+{
+    CTestWindow window;
+    ASSERT_NE(nullptr, window.Get());
+    CContainerUI* held = new CContainerUI;
+    CControlUI* inner = NamedControl(L"inner");
+    held->Add(inner);
+    CControlUI* removed = NamedControl(L"removed");
+    bool bRemovedGone = false;
+    removed->OnDestroy.Add(&MarkDestroyed, &bRemovedGone);
+    {
+        CPaintManagerUI manager;
+        manager.Init(window.Get(), L"lifetime");
+        window.Attach(&manager);
+        CContainerUI* root = new CContainerUI;
+        root->Add(held);
+        root->Add(removed);
+        ASSERT_TRUE(manager.AttachDialog(root));
+        held->__AddRef();
+        removed->__AddRef();
+        inner->SetFocus();
+        manager.SetTimer(inner, 7, 1000);
+        root->SetDelayedDestroy(true);
+        root->Remove(removed); // into the delayed clean-up, still held by the test
+        window.Attach(nullptr);
+    }
+    EXPECT_EQ(nullptr, held->GetManager());
+    EXPECT_EQ(nullptr, held->GetParent());
+    EXPECT_EQ(nullptr, inner->GetManager());
+    EXPECT_EQ(held, inner->GetParent());
+    EXPECT_EQ(nullptr, removed->GetManager());
+    EXPECT_FALSE(bRemovedGone);
+    held->SetText(L"changed"); // would invalidate through the old manager
+    inner->SetFocus();
+    held->__ReleaseRef();
+    removed->__ReleaseRef();
+    EXPECT_TRUE(bRemovedGone);
+}
+
 TEST(ControlServicesNoWindow, ManagerWithoutWindowIsHarmless)
 {
     CPaintManagerUI manager;
@@ -466,6 +508,26 @@ TEST_F(ControlServices, ScaledHideAnimationShrinksTheEstimateThenHides)
     for (int i = 0; i < 4; ++i)
         Tick(m_a, AnimIdShow);
     EXPECT_EQ(20, m_a->EstimateSize(SIZE{}).cy);
+}
+
+// A manager without a window has no timers: a scaled pane then hides or shows at once
+// instead of never hiding or staying one pixel high.
+TEST(ControlServicesNoWindow, ScaledPaneWithoutATimerGoesStraightToItsEndState)
+{
+    CPaintManagerUI manager;
+    CControlUI c;
+    c.SetManager(&manager, nullptr, false);
+    c.SetAttribute(L"animation", L"scalevertical");
+    c.SetFixedWidth(40);
+    c.SetFixedHeight(20);
+    c.SetPaneVisible(false);
+    EXPECT_FALSE(c.IsAnimationRunning(AnimIdHide));
+    EXPECT_FALSE(c.IsPaneVisible());
+    EXPECT_FALSE(c.IsVisible());
+    c.SetPaneVisible(true);
+    EXPECT_TRUE(c.IsVisible());
+    EXPECT_EQ(20, c.EstimateSize(SIZE{}).cy);
+    c.SetManager(nullptr, nullptr, false);
 }
 
 TEST_F(ControlServices, SizeSettersRequestALayoutColourSettersRepaint)

@@ -1,8 +1,9 @@
 // CLayoutSeparator: the drag handle of a box layout: a strip along the layout's leading
 // (negative size) or trailing (positive size) edge, across the main axis, with which the user
-// resizes the layout. Outside immediate mode a dark tracker strip follows the mouse (painted
-// in the layout's post-paint) and the size changes on release; in immediate mode the layout's
-// fixed size follows the mouse at once.
+// resizes the layout. Outside immediate mode only a dark tracker strip follows the mouse
+// (painted in the layout's post-paint); the release drops the tracker and asks for a parent
+// layout, but the layout keeps its size. In immediate mode the layout's fixed size follows
+// the mouse at once.
 //
 // Contract: belongs to one layout (the owner passed to every call); the size is stored in
 // logical pixels and scaled on use. The dragged size stays between the owner's minimum and

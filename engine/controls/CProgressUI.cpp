@@ -170,7 +170,8 @@ RECT CProgressUI::FilledPart()
     const long long width = static_cast<long long>(m_rcItem.right) - m_rcItem.left;
     const long long height = static_cast<long long>(m_rcItem.bottom) - m_rcItem.top;
     if (m_bHorizontal)
-        return RECT{0, 0, static_cast<LONG>(width * (m_nValue - m_nMin) / range), static_cast<LONG>(height)};
+        return RECT{0, 0, static_cast<LONG>(width * (static_cast<long long>(m_nValue) - m_nMin) / range),
+                    static_cast<LONG>(height)};
     return RECT{0, static_cast<LONG>(height * (m_nMax - static_cast<long long>(m_nValue)) / range),
                 static_cast<LONG>(width), static_cast<LONG>(height)};
 }

@@ -41,6 +41,9 @@ CRichEditUI::CRichEditUI()
 
 CRichEditUI::~CRichEditUI()
 {
+    // A field that dies mid drag-selection will never see the release that ends the capture.
+    if (m_pFilterManager != nullptr && m_pTwh != nullptr && m_pTwh->IsCaptured())
+        m_pFilterManager->ReleaseCapture();
     if (m_pFilterManager != nullptr)
         m_pFilterManager->RemoveMessageFilter(this);
     m_pFilterManager = nullptr;
@@ -452,6 +455,7 @@ LRESULT CRichEditUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, boo
     if (m_pTwh == nullptr || !IsVisible() || !IsEnabled())
         return 0;
     HWND hWnd = m_pManager != nullptr ? m_pManager->GetPaintWindow() : nullptr;
+    bool bInside = true;
     if (uMsg == WM_MOUSEWHEEL)
     {
         if (!(GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL))
@@ -463,15 +467,18 @@ LRESULT CRichEditUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, boo
             return 0;
         const POINT pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         const RECT rcText = GetTextRect();
-        if (!::PtInRect(&rcText, pt))
+        bInside = ::PtInRect(&rcText, pt) != FALSE;
+        // While the services hold the capture (a drag-selection) the messages outside are
+        // theirs too: only they release the capture, on the button-up.
+        if (!bInside && !m_pTwh->IsCaptured())
             return 0;
-        if (uMsg == WM_LBUTTONDOWN || uMsg == WM_RBUTTONDOWN || uMsg == WM_LBUTTONDBLCLK)
+        if (bInside && (uMsg == WM_LBUTTONDOWN || uMsg == WM_RBUTTONDOWN || uMsg == WM_LBUTTONDBLCLK))
         {
             if (hWnd != nullptr)
                 ::SetFocus(hWnd);
             SetFocus();
         }
-        if (uMsg == WM_RBUTTONUP)
+        if (bInside && uMsg == WM_RBUTTONUP)
         {
             ShowContextMenu(pt);
             bHandled = true;
@@ -504,7 +511,7 @@ LRESULT CRichEditUI::MessageHandler(UINT uMsg, WPARAM wParam, LPARAM lParam, boo
     HRESULT hr = S_FALSE;
     const LRESULT lResult = m_pTwh->Send(uMsg, wParam, lParam, &hr);
     bHandled = hr == S_OK;
-    if (uMsg == WM_LBUTTONUP && m_pManager != nullptr)
+    if (uMsg == WM_LBUTTONUP && bInside && m_pManager != nullptr)
         m_pManager->SendNotify(this, L"click");
     return lResult;
 }

@@ -2,9 +2,11 @@
 // services ("RichEdit"); the installer uses it read-only for the installation folder. On its
 // first DoInit it creates its text host (CTxtWinHost); from then on the text lives in the
 // services: SetText replaces all of it, GetText reads it back as UTF-16. Window messages reach
-// it through its message filter: mouse messages over the text, keyboard messages while it has
-// the focus, the wheel only with Ctrl; a right-click opens the edit context menu. A single-line
-// field is vertically centred (or bottom-aligned) on the height of "A" in its font.
+// it through its message filter: mouse messages over the text (all of them while the text
+// services hold the mouse capture for a drag-selection, so that they see its release),
+// keyboard messages while it has the focus, the wheel only with Ctrl; a right-click opens the
+// edit context menu. A single-line field is vertically centred (or bottom-aligned) on the
+// height of "A" in its font.
 //
 // Contract: attribute names are case-sensitive and booleans must be exactly "true" (except the
 // names listed under SetAttribute). When the rich edit library or its entry point is missing
@@ -13,7 +15,8 @@
 // field dies.
 //
 // While it has a text host and a manager the field is one of that manager's message filters;
-// it leaves the filters when it changes manager or dies.
+// it leaves the filters when it changes manager or dies (dying mid drag-selection, it also
+// releases the manager's capture).
 //
 // Not done: scroll bars, password mode, tip text, drag and drop, rich text formats beyond one
 // character format.

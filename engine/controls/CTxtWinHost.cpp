@@ -35,7 +35,7 @@ void CTxtWinHost::SetLibraryName(const wchar_t* pstrName)
 
 CTxtWinHost::CTxtWinHost(CRichEditUI* pOwner)
     : m_cRef(1), m_pOwner(pOwner), m_pServ(nullptr), m_rcClient{0, 0, 0, 0}, m_dwStyle(0),
-      m_lMaxChars(0x7FFF), m_bReadOnly(false), m_cf(), m_pf()
+      m_lMaxChars(0x7FFF), m_bReadOnly(false), m_bCaptured(false), m_cf(), m_pf()
 {
     m_cf.cbSize = sizeof(m_cf);
     m_pf.cbSize = sizeof(m_pf);
@@ -323,6 +323,7 @@ void CTxtWinHost::TxScrollWindowEx(INT, INT, LPCRECT, LPCRECT, HRGN, LPRECT, UIN
 
 void CTxtWinHost::TxSetCapture(WINBOOL fCapture)
 {
+    m_bCaptured = fCapture != FALSE;
     if (m_pOwner == nullptr || m_pOwner->GetManager() == nullptr)
         return;
     if (fCapture)

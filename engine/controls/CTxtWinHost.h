@@ -56,6 +56,9 @@ public:
     void SetReadOnly(bool bReadOnly);
     void SetParaAlignment(WORD wAlign);
     void SetMaxLength(LONG lMaxChars);
+    // True between the services' TxSetCapture(TRUE) and TxSetCapture(FALSE): a drag-selection
+    // is running and every mouse message belongs to the services until its release.
+    bool IsCaptured() const { return m_bCaptured; }
 
     // IUnknown.
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppvObject) override;
@@ -121,6 +124,7 @@ private:
     DWORD m_dwStyle;
     LONG m_lMaxChars;
     bool m_bReadOnly;
+    bool m_bCaptured;
     CHARFORMAT2W m_cf;
     PARAFORMAT2 m_pf;
 };

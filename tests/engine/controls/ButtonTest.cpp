@@ -1,6 +1,7 @@
 // Buttons: the image of each state from a four-row 9-slice image and from a state strip, the
-// state priority, and "click" from synthetic input: exactly one for a press and release
-// inside, none when released outside or disabled, one after dragging out and back in.
+// state priority (the focused image and text colour included), and "click" from synthetic
+// input: exactly one for a press and release inside, none when released outside or disabled,
+// one after dragging out and back in.
 #include <gtest/gtest.h>
 
 #include "engine/controls/CButtonUI.h"
@@ -65,6 +66,54 @@ TEST_F(ButtonTest, EachStateDrawsItsRowOfTheImage)
     SendEvent(m_pButton, EventType::MouseEnter, 20, 20);
     EXPECT_EQ(3, PaintedState());
     EXPECT_EQ(static_cast<UINT>(StateDisabled), m_pButton->GetState());
+}
+
+TEST_F(ButtonTest, FocusedImageAndTextGiveWayToHotAndPushed)
+{
+    // The focused image is the fourth row; the disabled image is dropped so that row means focus.
+    m_pButton->SetDisabledImage(L"");
+    m_pButton->SetFocusedImage(L"file='btn_states.png' source='0,30,20,40' corner='2,2,2,2'");
+    EXPECT_EQ(0, PaintedState());
+    m_manager.SetFocus(m_pButton);
+    ASSERT_TRUE(m_pButton->IsFocused());
+    EXPECT_EQ(3, PaintedState());
+    SendEvent(m_pButton, EventType::MouseEnter, 20, 20);
+    EXPECT_EQ(1, PaintedState()); // hot beats focused
+    SendEvent(m_pButton, EventType::ButtonDown, 20, 20);
+    EXPECT_EQ(2, PaintedState()); // pushed beats both
+    SendEvent(m_pButton, EventType::ButtonUp, 20, 20);
+    EXPECT_EQ(1, PaintedState());
+    SendEvent(m_pButton, EventType::MouseLeave, 100, 100);
+    EXPECT_EQ(3, PaintedState());
+    m_manager.SetFocus(nullptr);
+    EXPECT_EQ(0, PaintedState());
+
+    // The text colour follows the same order: hot, then focused, then the plain colour.
+    const wchar_t* images[] = {L"normalimage", L"hotimage", L"pushedimage", L"focusedimage"};
+    for (const wchar_t* pName : images)
+        m_pButton->SetAttribute(pName, L"");
+    m_pButton->SetText(L"Go Go");
+    m_pButton->SetAttribute(L"textcolor", L"#FF000000");
+    m_pButton->SetAttribute(L"hottextcolor", L"#FFFF0000");
+    m_pButton->SetAttribute(L"focusedtextcolor", L"#FF0000FF");
+    auto inkOf = [&](DWORD rgb)
+    {
+        CTestDib dib(80, 50);
+        dib.Fill(0xFFFFFF);
+        m_pButton->Paint(dib.DC(), dib.Bounds());
+        return dib.Count(dib.Bounds(), rgb);
+    };
+    m_manager.SetFocus(m_pButton);
+    EXPECT_GT(inkOf(kBlue), 0);
+    EXPECT_EQ(0, inkOf(0x000000));
+    SendEvent(m_pButton, EventType::MouseEnter, 20, 20);
+    EXPECT_GT(inkOf(kRed), 0);
+    EXPECT_EQ(0, inkOf(kBlue));
+    SendEvent(m_pButton, EventType::MouseLeave, 100, 100);
+    EXPECT_GT(inkOf(kBlue), 0);
+    m_manager.SetFocus(nullptr);
+    EXPECT_GT(inkOf(0x000000), 0);
+    EXPECT_EQ(0, inkOf(kBlue));
 }
 
 TEST_F(ButtonTest, MissingStateImageFallsBackToNormal)

@@ -1,8 +1,11 @@
 // Box layouts: exact rectangles for the installer's rows, stretching, clamps, alignment,
-// cross-size fallbacks, overflow, floating and hidden children, DPI scaling and the separator.
+// cross-size fallbacks, the available size each pass asks estimates with, overflow, floating
+// and hidden children, DPI scaling and the separator.
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
+#include <vector>
 
 #include "engine/controls/CHorizontalLayoutUI.h"
 #include "engine/controls/CVerticalLayoutUI.h"
@@ -14,19 +17,28 @@ using namespace SkinUI;
 namespace
 {
 
-// A leaf whose estimate is given by the test (a negative one included).
+// A leaf whose estimate is given by the test (a negative one included); it records the
+// available size of every call, in order.
 class CEstimatedUI : public CControlUI
 {
 public:
     explicit CEstimatedUI(SIZE sz) : m_sz(sz) {}
     SIZE EstimateSize(SIZE szAvailable) override
     {
-        m_szLastAvailable = szAvailable;
+        m_asked.push_back(szAvailable);
         return m_sz;
     }
+    SIZE LastAsked() const { return m_asked.empty() ? SIZE{0, 0} : m_asked.back(); }
     SIZE m_sz;
-    SIZE m_szLastAvailable = {0, 0};
+    std::vector<SIZE> m_asked;
 };
+
+void ExpectAsked(const CEstimatedUI* p, int i, LONG cx, LONG cy)
+{
+    ASSERT_LT(static_cast<size_t>(i), p->m_asked.size());
+    EXPECT_EQ(cx, p->m_asked[i].cx) << "call " << i;
+    EXPECT_EQ(cy, p->m_asked[i].cy) << "call " << i;
+}
 
 CControlUI* Fixed(int cx, int cy)
 {
@@ -292,8 +304,8 @@ TEST_F(BoxLayoutTest, CrossSizeFallsBackFromEstimateToPercentToAvailable)
     // A row takes a negative height for 0 high, no fallback.
     ExpectRect(negative->GetPos(), 30, 0, 40, 0);
     // Asked with what is left in the main axis and the cross size minus padding.
-    EXPECT_EQ(70, negative->m_szLastAvailable.cx);
-    EXPECT_EQ(40, negative->m_szLastAvailable.cy);
+    EXPECT_EQ(70, negative->LastAsked().cx);
+    EXPECT_EQ(40, negative->LastAsked().cy);
 
     // A column treats a negative width like 0: it falls back to the full width.
     CVerticalLayoutUI* pColumn = new CVerticalLayoutUI;
@@ -301,6 +313,64 @@ TEST_F(BoxLayoutTest, CrossSizeFallsBackFromEstimateToPercentToAvailable)
     pColumn->Add(negativeWidth);
     pColumn->SetPos(RECT{0, 0, 30, 100}, false);
     ExpectRect(negativeWidth->GetPos(), 0, 0, 30, 10);
+    delete pColumn;
+}
+
+namespace
+{
+
+// A layout with inset (3,5,7,11) and child padding 5 holding two recording children padded
+// (2,4,6,8) and (1,2,3,4).
+template <class TLayout>
+TLayout* TwoEstimated(SIZE szFirst, SIZE szSecond, CEstimatedUI*& pFirst, CEstimatedUI*& pSecond)
+{
+    TLayout* pLayout = new TLayout;
+    pLayout->SetInset(RECT{3, 5, 7, 11});
+    pLayout->SetChildPadding(5);
+    pFirst = new CEstimatedUI(szFirst);
+    pFirst->SetPadding(RECT{2, 4, 6, 8});
+    pSecond = new CEstimatedUI(szSecond);
+    pSecond->SetPadding(RECT{1, 2, 3, 4});
+    pLayout->Add(pFirst);
+    pLayout->Add(pSecond);
+    return pLayout;
+}
+
+} // namespace
+
+TEST_F(BoxLayoutTest, EachPassAsksTheEstimateWithItsOwnAvailableSize)
+{
+    // A 200 x 60 row: the work area is 190 x 44.
+    CEstimatedUI *a = nullptr, *b = nullptr;
+    CHorizontalLayoutUI* pRow = TwoEstimated<CHorizontalLayoutUI>(SIZE{30, 0}, SIZE{0, 0}, a, b);
+    b->SetMaxHeight(30);
+    Layout(pRow, RECT{0, 0, 200, 60});
+    ASSERT_EQ(2u, a->m_asked.size());
+    ASSERT_EQ(2u, b->m_asked.size());
+    // First pass: the whole width; the height less the child's own top and bottom padding (and
+    // no more than its maximum).
+    ExpectAsked(a, 0, 190, 32);
+    ExpectAsked(b, 0, 190, 30);
+    // Second pass: the width that is left after what was placed before.
+    ExpectAsked(a, 1, 188, 32);
+    ExpectAsked(b, 1, 146, 30);
+    ExpectRect(a->GetPos(), 5, 9, 35, 41);
+    ExpectRect(b->GetPos(), 47, 7, 190, 37);
+
+    // The 60 x 200 column mirrors it: the width less left and right padding, then the height
+    // that is left.
+    CEstimatedUI *c = nullptr, *d = nullptr;
+    CVerticalLayoutUI* pColumn = TwoEstimated<CVerticalLayoutUI>(SIZE{0, 30}, SIZE{0, 0}, c, d);
+    d->SetMaxWidth(30);
+    pColumn->SetPos(RECT{0, 0, 60, 200}, false);
+    ASSERT_EQ(2u, c->m_asked.size());
+    ASSERT_EQ(2u, d->m_asked.size());
+    ExpectAsked(c, 0, 42, 184);
+    ExpectAsked(d, 0, 30, 184);
+    ExpectAsked(c, 1, 42, 180);
+    ExpectAsked(d, 1, 30, 135);
+    ExpectRect(c->GetPos(), 5, 9, 47, 39);
+    ExpectRect(d->GetPos(), 4, 54, 34, 185);
     delete pColumn;
 }
 

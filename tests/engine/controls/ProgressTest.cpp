@@ -1,7 +1,9 @@
 // Progress bar: the revealed part of the fill image for a value (unstretched and stretched, at
-// 100 % and 115 %), ignored values, a repaired empty range, the vertical colour fill and the
-// percentage text.
+// 100 % and 115 %), ignored values, a repaired empty range, the whole int range, the vertical
+// colour fill and the percentage text.
 #include <gtest/gtest.h>
+
+#include <climits>
 
 #include "engine/controls/CProgressUI.h"
 #include "tests/engine/controls/ControlTestSupport.h"
@@ -112,6 +114,26 @@ TEST_F(ProgressTest, EmptyRangeIsRepairedWhenPainting)
     m_pBar->SetMaxValue(-5);
     Columns(300, 4);
     EXPECT_LT(m_pBar->GetMinValue(), m_pBar->GetMaxValue());
+}
+
+TEST_F(ProgressTest, FullIntRangeRevealsHalfAtZero)
+{
+    // The distance from the minimum to the value does not fit an int here.
+    m_pBar->SetStretchForeImage(false);
+    m_pBar->SetShowText(true);
+    m_pBar->SetMinValue(INT_MIN);
+    m_pBar->SetMaxValue(INT_MAX);
+    m_pBar->SetValue(1);
+    m_pBar->SetValue(0);
+    EXPECT_STREQ(L"50%", m_pBar->GetText());
+    // 300 × 2^31 / (2^32 − 1) = 150 columns: the red third and half the green one.
+    const std::vector<DWORD> v = Columns(300, 4);
+    for (int x = 0; x < 100; ++x)
+        ASSERT_EQ(kRed, v[x]) << x;
+    for (int x = 100; x < 150; ++x)
+        ASSERT_EQ(kGreen, v[x]) << x;
+    for (int x = 150; x < 300; ++x)
+        ASSERT_EQ(kGrey, v[x]) << x;
 }
 
 TEST_F(ProgressTest, VerticalColourFillsFromTheBottom)

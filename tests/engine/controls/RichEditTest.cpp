@@ -1,7 +1,8 @@
 // Rich edit field over the platform's windowless text services: text round trip (Chinese
 // included), read-only typing refused, selection and copy reaching the clipboard, the context
 // menu's greyed items, the single line centred on the height of "A", drawing, case-sensitive
-// attributes, fonts given again after a DPI change, and a missing library or entry point.
+// attributes, fonts given again after a DPI change, a missing library or entry point, and a
+// drag-selection released outside the field giving the window's capture back.
 #include <gtest/gtest.h>
 
 #include <richedit.h>
@@ -12,6 +13,7 @@
 #include "engine/render/CRenderEngine.h"
 #include "tests/engine/controls/ControlTestSupport.h"
 #include "tests/engine/render/CTestDib.h"
+#include "tests/support/CTestWindow.h"
 #include "tests/support/ExpectRect.h"
 
 using namespace SkinUI;
@@ -278,4 +280,51 @@ TEST_F(RichEditTest, MissingLibraryOrEntryPointLeavesAQuietField)
         m_pRow->SetDelayedDestroy(false);
         m_pRow->Remove(pEdit);
     }
+}
+
+TEST_F(RichEditTest, DragSelectionReleasedOutsideTheFieldEndsTheCapture)
+{
+    CTestWindow window(420, 120); // a real window of this thread: capture and focus are real
+    ASSERT_NE(nullptr, window.Get());
+    m_manager.Init(window.Get());
+    ASSERT_NE(nullptr, m_manager.AddFont(7, L"Tahoma", 15, false, false, false));
+    CRichEditUI* pEdit = AddField(true);
+    ASSERT_TRUE(pEdit->HasTextHost());
+    const RECT rcText = pEdit->GetTextRect();
+    const int yText = (rcText.top + rcText.bottom) / 2;
+    LRESULT lRes = 0;
+    CNotifyRecorder recorder(m_manager);
+
+    // Press in the text, drag below the window's row and release there.
+    m_manager.MessageHandler(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rcText.left + 4, yText), lRes);
+    ASSERT_EQ(window.Get(), ::GetCapture());
+    ASSERT_TRUE(m_manager.IsCaptured());
+    m_manager.MessageHandler(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(200, 100), lRes);
+    m_manager.MessageHandler(WM_LBUTTONUP, 0, MAKELPARAM(200, 100), lRes);
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_FALSE(m_manager.IsCaptured());
+    EXPECT_EQ(0, recorder.Count(L"click")); // released outside the field
+
+    // Moving over the text afterwards, no button held, selects nothing more.
+    long nStart = 0, nEnd = 0;
+    pEdit->GetSel(nStart, nEnd);
+    m_manager.MessageHandler(WM_MOUSEMOVE, 0, MAKELPARAM(rcText.left + 120, yText), lRes);
+    long nStartAfter = -1, nEndAfter = -1;
+    pEdit->GetSel(nStartAfter, nEndAfter);
+    EXPECT_EQ(nStart, nStartAfter);
+    EXPECT_EQ(nEnd, nEndAfter);
+
+    // Outside the text and without a drag the field leaves the mouse to the window.
+    bool bHandled = true;
+    Message(pEdit, WM_MOUSEMOVE, 0, MAKELPARAM(200, 100), &bHandled);
+    EXPECT_FALSE(bHandled);
+
+    // A field that dies in the middle of a drag gives the capture back.
+    m_manager.MessageHandler(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rcText.left + 4, yText), lRes);
+    ASSERT_EQ(window.Get(), ::GetCapture());
+    m_pRow->SetDelayedDestroy(false);
+    m_pRow->Remove(pEdit);
+    EXPECT_EQ(nullptr, ::GetCapture());
+    EXPECT_FALSE(m_manager.IsCaptured());
+    m_manager.Init(nullptr);
 }

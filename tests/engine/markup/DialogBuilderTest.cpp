@@ -1,7 +1,8 @@
 // The builder and the control factory: the main test skin's exact tree and attribute values,
 // the header pass (fonts, styles, default lists, window settings applied once per manager), the
 // order in which a control gets its children, its parent and its attributes, includes, unknown
-// elements, and every load failure returning null without a crash or hang.
+// elements, an option's markup selection notifying once during the build, and every load
+// failure returning null without a crash or hang.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -9,10 +10,12 @@
 #include <vector>
 
 #include "engine/controls/CContainerUI.h"
+#include "engine/controls/COptionUI.h"
 #include "engine/markup/CControlFactory.h"
 #include "engine/markup/CDialogBuilder.h"
 #include "engine/manager/CShadowUI.h"
 #include "engine/markup/IDialogBuilderCallback.h"
+#include "tests/engine/controls/ControlTestSupport.h"
 #include "tests/engine/markup/MarkupTestSupport.h"
 
 using namespace SkinUI;
@@ -450,6 +453,25 @@ TEST_F(CMarkupTest, WithoutParentOnlyTheFirstControlIsKept)
     EXPECT_EQ(parent.GetItemAt(0), pFirst);
     EXPECT_STREQ(L"row", parent.GetItemAt(1)->GetName().GetData());
     EXPECT_STREQ(L"b", parent.GetItemAt(2)->GetName().GetData());
+}
+
+TEST_F(CMarkupTest, SelectedOptionNotifiesOnceWhileBuilt)
+{
+    // The manager is attached while attributes are applied, so "selected" is heard at once.
+    CWindowedManager w;
+    w.window.Attach(&w.manager);
+    CNotifyRecorder recorder(w.manager);
+    CDialogBuilder builder;
+    CControlUI* pRoot = builder.Create(L"<Window><Option name=\"o\" selected=\"true\"/></Window>", nullptr,
+                                       nullptr, &w.manager);
+    ASSERT_NE(nullptr, pRoot);
+    ASSERT_TRUE(w.manager.AttachDialog(pRoot)); // the manager owns the tree from here
+    w.window.DispatchWakeUps();
+    std::vector<std::wstring> expected = {L"selectchanged:o"};
+    EXPECT_EQ(expected, recorder.m_events);
+    COptionUI* pOption = static_cast<COptionUI*>(pRoot->GetInterface(L"Option"));
+    ASSERT_NE(nullptr, pOption);
+    EXPECT_TRUE(pOption->IsSelected());
 }
 
 TEST(ControlFactory, NamesWithoutRegardToCase)

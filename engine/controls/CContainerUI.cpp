@@ -230,8 +230,8 @@ void CContainerUI::SetPos(RECT rc, bool bNeedInvalidate)
             SetFloatPos(i);
             continue;
         }
-        int cx = rcClient.right - rcClient.left;
-        int cy = rcClient.bottom - rcClient.top;
+        int cx = SaturatingSub(rcClient.right, rcClient.left);
+        int cy = SaturatingSub(rcClient.bottom, rcClient.top);
         if (cx < pControl->GetMinWidth())
             cx = pControl->GetMinWidth();
         if (cx > pControl->GetMaxWidth())

@@ -546,12 +546,12 @@ bool CControlUI::CalcPos(CControlUI*, RECT&)
 
 int CControlUI::GetWidth() const
 {
-    return m_rcItem.right - m_rcItem.left;
+    return SaturatingSub(m_rcItem.right, m_rcItem.left);
 }
 
 int CControlUI::GetHeight() const
 {
-    return m_rcItem.bottom - m_rcItem.top;
+    return SaturatingSub(m_rcItem.bottom, m_rcItem.top);
 }
 
 int CControlUI::GetX() const

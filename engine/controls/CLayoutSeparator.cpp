@@ -108,7 +108,7 @@ void CLayoutSeparator::DragTo(CControlUI& owner, POINT pt)
         return;
     edge = SaturatingAdd(edge, delta);
 
-    const int iSize = m_bHorizontal ? rc.right - rc.left : rc.bottom - rc.top;
+    const int iSize = m_bHorizontal ? SaturatingSub(rc.right, rc.left) : SaturatingSub(rc.bottom, rc.top);
     const int iMin = m_bHorizontal ? owner.GetMinWidth() : owner.GetMinHeight();
     const int iMax = m_bHorizontal ? owner.GetMaxWidth() : owner.GetMaxHeight();
     if (iSize < iMin || iSize > iMax)

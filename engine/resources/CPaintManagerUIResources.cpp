@@ -4,6 +4,7 @@
 #include "engine/manager/CPaintManagerUI.h"
 
 #include <cwchar>
+#include <climits>
 #include <new>
 
 #include "engine/core/CGdiSelection.h"
@@ -536,7 +537,9 @@ HFONT CPaintManagerUI::CreateSkinFont(const wchar_t* pStrFontName, int nSize, bo
         lf.lfFaceName[LF_FACESIZE - 1] = L'\0';
     }
     lf.lfCharSet = DEFAULT_CHARSET;
-    lf.lfHeight = -GetDPIObj()->Scale(nSize);
+    // The size comes from the skin: a scaled INT_MIN has no negative counterpart.
+    const int nHeight = GetDPIObj()->Scale(nSize);
+    lf.lfHeight = nHeight == INT_MIN ? INT_MAX : -nHeight;
     if (bBold)
         lf.lfWeight = bBoldAddsWeight ? lf.lfWeight + FW_BOLD : FW_BOLD;
     if (bUnderline)

@@ -186,8 +186,10 @@ void CHtmlTextRenderer::SelectFont(tagTFontInfo* pFont)
 
 int CHtmlTextRenderer::LineHeightOf(tagTFontInfo* pFont) const
 {
+    // The spacing is read from the text and may be as large as an int holds.
     const int nParagraph = m_state.paragraphs.empty() ? 0 : m_state.paragraphs.back();
-    return pFont->tm.tmHeight + pFont->tm.tmExternalLeading + nParagraph;
+    return CSaturatedInt::Clamp(static_cast<long long>(pFont->tm.tmHeight) + pFont->tm.tmExternalLeading +
+                                nParagraph);
 }
 
 tagTFontInfo* CHtmlTextRenderer::FindOrAddFont(const wchar_t* pstrFace, int nSize, bool bBold,

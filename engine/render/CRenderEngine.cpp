@@ -1,6 +1,7 @@
 #include "engine/render/CRenderEngine.h"
 
 #include <gdiplus.h>
+#include <limits.h>
 #include <math.h>
 #include <stdlib.h>
 #include <wchar.h>
@@ -41,6 +42,48 @@ inline int Height(const RECT& rc)
 inline bool HasArea(const RECT& rc)
 {
     return rc.right > rc.left && rc.bottom > rc.top;
+}
+
+// Size of the tile starting at nPos: a whole tile, or what is left up to nEnd.
+inline int TileExtent(LONG nEnd, long long nPos, int nTile)
+{
+    const long long nLeft = nEnd - nPos;
+    return nLeft < nTile ? static_cast<int>(nLeft) : nTile;
+}
+
+inline LONG ClampTo(LONG n, LONG nLow, LONG nHigh)
+{
+    return n < nLow ? nLow : (n > nHigh ? nHigh : n);
+}
+
+// The numbers of a 9-slice drawing made safe for int arithmetic: the source lies inside the
+// bitmap, each corner is at most as wide as both the target and the source, and the target's
+// size fits an int. Every part computed from them then lies inside the target and the source.
+// False when there is nothing to draw.
+bool SanitizeImageParts(HBITMAP hBitmap, const RECT& rcDest, const RECT& rcBmpPart, const RECT& rcCorners,
+                        RECT& rcSource, RECT& rcCornerOut)
+{
+    const long long cxDest = static_cast<long long>(rcDest.right) - rcDest.left;
+    const long long cyDest = static_cast<long long>(rcDest.bottom) - rcDest.top;
+    // GDI takes sizes as int: a target wider than that cannot be drawn at all.
+    if (cxDest <= 0 || cyDest <= 0 || cxDest > INT_MAX || cyDest > INT_MAX)
+        return false;
+    BITMAP bm;
+    if (::GetObjectW(hBitmap, sizeof(bm), &bm) != sizeof(bm))
+        return false;
+    const LONG cxImage = bm.bmWidth;
+    const LONG cyImage = bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight;
+    rcSource.left = ClampTo(rcBmpPart.left, 0, cxImage);
+    rcSource.right = ClampTo(rcBmpPart.right, rcSource.left, cxImage);
+    rcSource.top = ClampTo(rcBmpPart.top, 0, cyImage);
+    rcSource.bottom = ClampTo(rcBmpPart.bottom, rcSource.top, cyImage);
+    const LONG cxMax = static_cast<LONG>(cxDest < Width(rcSource) ? cxDest : Width(rcSource));
+    const LONG cyMax = static_cast<LONG>(cyDest < Height(rcSource) ? cyDest : Height(rcSource));
+    rcCornerOut.left = ClampTo(rcCorners.left, 0, cxMax);
+    rcCornerOut.right = ClampTo(rcCorners.right, 0, cxMax);
+    rcCornerOut.top = ClampTo(rcCorners.top, 0, cyMax);
+    rcCornerOut.bottom = ClampTo(rcCorners.bottom, 0, cyMax);
+    return true;
 }
 
 // Draws one part of an image: blended (per-pixel alpha when bAlpha, constant fade on top) or
@@ -99,12 +142,14 @@ public:
             Draw(rcDest, rcSrc);
             return;
         }
+        // The caller keeps every part's size within int; positions relative to the paint
+        // rectangle and the next tile's start are still taken in 64 bits, where they cannot wrap.
         const int cxTile = Width(rcSrc);
         const int cyTile = Height(rcSrc);
-        int xStart = rcDest.left;
-        int xEnd = rcDest.right;
-        int yStart = rcDest.top;
-        int yEnd = rcDest.bottom;
+        long long xStart = rcDest.left;
+        long long xEnd = rcDest.right;
+        long long yStart = rcDest.top;
+        long long yEnd = rcDest.bottom;
         if (bTiledX)
         {
             if (m_rcPaint.left > xStart)
@@ -121,13 +166,14 @@ public:
         }
         if (bTiledX && bTiledY)
         {
-            for (int y = yStart; y < yEnd; y += cyTile)
+            for (long long y = yStart; y < yEnd; y += cyTile)
             {
-                const int cy = (rcDest.bottom - y < cyTile) ? rcDest.bottom - y : cyTile;
-                for (int x = xStart; x < xEnd; x += cxTile)
+                const int cy = TileExtent(rcDest.bottom, y, cyTile);
+                for (long long x = xStart; x < xEnd; x += cxTile)
                 {
-                    const int cx = (rcDest.right - x < cxTile) ? rcDest.right - x : cxTile;
-                    RECT rcD = {x, y, x + cx, y + cy};
+                    const int cx = TileExtent(rcDest.right, x, cxTile);
+                    RECT rcD = {static_cast<LONG>(x), static_cast<LONG>(y), static_cast<LONG>(x + cx),
+                                static_cast<LONG>(y + cy)};
                     RECT rcS = {rcSrc.left, rcSrc.top, rcSrc.left + cx, rcSrc.top + cy};
                     Draw(rcD, rcS);
                 }
@@ -135,20 +181,20 @@ public:
         }
         else if (bTiledX)
         {
-            for (int x = xStart; x < xEnd; x += cxTile)
+            for (long long x = xStart; x < xEnd; x += cxTile)
             {
-                const int cx = (rcDest.right - x < cxTile) ? rcDest.right - x : cxTile;
-                RECT rcD = {x, rcDest.top, x + cx, rcDest.bottom};
+                const int cx = TileExtent(rcDest.right, x, cxTile);
+                RECT rcD = {static_cast<LONG>(x), rcDest.top, static_cast<LONG>(x + cx), rcDest.bottom};
                 RECT rcS = {rcSrc.left, rcSrc.top, rcSrc.left + cx, rcSrc.bottom};
                 Draw(rcD, rcS);
             }
         }
         else
         {
-            for (int y = yStart; y < yEnd; y += cyTile)
+            for (long long y = yStart; y < yEnd; y += cyTile)
             {
-                const int cy = (rcDest.bottom - y < cyTile) ? rcDest.bottom - y : cyTile;
-                RECT rcD = {rcDest.left, y, rcDest.right, y + cy};
+                const int cy = TileExtent(rcDest.bottom, y, cyTile);
+                RECT rcD = {rcDest.left, static_cast<LONG>(y), rcDest.right, static_cast<LONG>(y + cy)};
                 RECT rcS = {rcSrc.left, rcSrc.top, rcSrc.right, rcSrc.top + cy};
                 Draw(rcD, rcS);
             }
@@ -468,6 +514,11 @@ void CRenderEngine::DrawImageParts(HDC hDC, HBITMAP hBitmap, CScaledBitmapCache*
 {
     if (hDC == NULL || hBitmap == NULL)
         return;
+    // Descriptions come from skin text: hostile numbers are bounded before any part is formed.
+    RECT rcSource;
+    RECT rcCorner;
+    if (!SanitizeImageParts(hBitmap, rc, rcBmpPart, rcCorners, rcSource, rcCorner))
+        return;
     CMemoryDC dcImage(hDC);
     if (dcImage.Get() == NULL)
         return;
@@ -478,8 +529,8 @@ void CRenderEngine::DrawImageParts(HDC hDC, HBITMAP hBitmap, CScaledBitmapCache*
     ::SetStretchBltMode(hDC, HALFTONE);
     ::SetBrushOrgEx(hDC, 0, 0, NULL);
 
-    const RECT& s = rcBmpPart;
-    const RECT& c = rcCorners;
+    const RECT& s = rcSource;
+    const RECT& c = rcCorner;
     const bool bNoCorners = c.left == 0 && c.top == 0 && c.right == 0 && c.bottom == 0;
 
     if (!bBlend && bNoCorners && Width(rc) == Width(s) && Height(rc) == Height(s))
@@ -489,7 +540,7 @@ void CRenderEngine::DrawImageParts(HDC hDC, HBITMAP hBitmap, CScaledBitmapCache*
         if (::IntersectRect(&rcTemp, &rc, &rcPaint))
         {
             ::BitBlt(hDC, rcTemp.left, rcTemp.top, Width(rcTemp), Height(rcTemp), dcImage,
-                     s.left + rcTemp.left - rc.left, s.top + rcTemp.top - rc.top, SRCCOPY);
+                     s.left + (rcTemp.left - rc.left), s.top + (rcTemp.top - rc.top), SRCCOPY);
         }
         return;
     }

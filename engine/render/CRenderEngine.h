@@ -66,6 +66,9 @@ public:
     static HBITMAP GenerateBitmap(CPaintManagerUI* pManager, CControlUI* pControl, RECT rc,
                                   DWORD dwFilterColor = 0);
 
+    // 9-slice drawing of rcBmpPart of the bitmap into rc. The part is limited to the bitmap and
+    // each corner to the sizes of rc and of the part (negative ones count as 0); nothing is
+    // drawn into a rectangle whose size does not fit an int.
     static void DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RECT& rcPaint,
                           const RECT& rcBmpPart, const RECT& rcCorners, bool bAlpha, BYTE uFade = 255,
                           bool bHole = false, bool bTiledX = false, bool bTiledY = false);

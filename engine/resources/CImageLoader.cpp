@@ -251,6 +251,8 @@ void CImageLoader::FreeImage(tagTImageInfo* bitmap, bool bDelete)
 {
     if (bitmap == nullptr)
         return;
+    // The copies are keyed by the bitmap's handle value, which GDI hands out again.
+    bitmap->scaled.Clear();
     bitmap->hBitmap.Reset();
     // pBits belongs to whoever supplied it; only the saved copy is ours.
     std::free(bitmap->pSrcBits);

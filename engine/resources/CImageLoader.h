@@ -59,7 +59,8 @@ public:
     // Appends one record per frame (each with its delay) to frames; returns the number added.
     static int LoadGifImageFromMemory(const BYTE* pData, DWORD dwSize, CStdPtrArray& frames);
 
-    // Deletes the bitmap and the saved pixel copy; deletes the record when bDelete.
+    // Deletes the bitmap, its scaled copies and the saved pixel copy; deletes the record when
+    // bDelete.
     static void FreeImage(tagTImageInfo* bitmap, bool bDelete = true);
 
     // Bytes the raster decoders have asked for since the process started (decoding statistics

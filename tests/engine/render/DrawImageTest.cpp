@@ -2,6 +2,7 @@
 // The images come from make_render_images.py; the formulas below repeat its pixels.
 #include <gtest/gtest.h>
 
+#include <limits.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <wchar.h>
@@ -9,6 +10,7 @@
 #include "engine/manager/CPaintManagerUI.h"
 #include "engine/render/CRenderEngine.h"
 #include "engine/render/CSoftwareBlend.h"
+#include "engine/render/tagTDrawInfo.h"
 #include "engine/resources/CScaledBitmapCache.h"
 #include "engine/resources/tagTImageInfo.h"
 #include "tests/engine/render/CGdiObjectCount.h"
@@ -381,4 +383,115 @@ TEST(DrawImageTarget, HugeDestinationsSaturateInsteadOfWrapping)
     ASSERT_TRUE(CRenderEngine::DrawImageString(dib.DC(), &manager, rcItem, rcAll,
                                                L"file='opaque.png' dest='0,0,2147483647,2147483647'"));
     EXPECT_EQ(40 * 40, dib.Count(rcItem, 0x2080F0));
+}
+
+TEST(DrawImageTarget, HostileNumbersNeverPaintOutsideTheItem)
+{
+    // Destinations beyond the coordinate range, negative and huge corners, sources outside the
+    // image: whatever is drawn stays inside the item, and nothing wraps around.
+    CPaintManagerUI manager;
+    const DWORD kBack = 0x123456;
+    const RECT rcItem = {10, 10, 50, 50};
+    const int kAny = -1;
+    struct
+    {
+        const wchar_t* pDescription;
+        int nPainted; // item pixels that change, or kAny
+    } cases[] = {
+        {L"file='opaque.png' dest='-2147483648,0,40,40'", kAny},
+        {L"file='opaque.png' dest='-2147483648,0,40,40' xtiled='true'", kAny},
+        {L"file='opaque.png' dest='0,-2147483648,40,40' ytiled='true'", kAny},
+        {L"file='opaque.png' dest='-2147483648,-2147483648,40,40' xtiled='true' ytiled='true' fade='128'",
+         kAny},
+        {L"file='opaque.png' dest='-2147483648,0,40,40' corner='5,5,5,5'", kAny},
+        {L"file='opaque.png' dest='-2147483648,0,40,40' corner='5,5,5,5' fade='200'", kAny},
+        // Negative corners count as none: the image covers the item.
+        {L"file='opaque.png' corner='0,0,-2147483648,0'", 40 * 40},
+        {L"file='opaque.png' corner='0,0,-2147483648,0' xtiled='true'", 40 * 40},
+        {L"file='opaque.png' corner='-2147483648,-2147483648,-2147483648,-2147483648' fade='128'", 40 * 40},
+        // Corners are limited by the item and by the image (20 x 20): the four corners tile it.
+        {L"file='opaque.png' corner='2147483647,2147483647,2147483647,2147483647'", 40 * 40},
+        {L"file='opaque.png' corner='2147483647,2147483647,2147483647,2147483647' fade='200'", 40 * 40},
+        {L"file='opaque.png' corner='2147483647,0,0,0' ytiled='true'", 20 * 40}, // no middle left
+        {L"file='opaque.png' corner='0,0,100,0'", 20 * 40},
+        // Sources are limited to the image.
+        {L"file='opaque.png' source='-2147483648,-2147483648,20,20'", 40 * 40},
+        {L"file='opaque.png' source='-2147483648,-2147483648,20,20' corner='2,2,2,2' xtiled='true'", 40 * 40},
+        {L"file='opaque.png' source='0,0,2147483647,2147483647' fade='128'", 40 * 40},
+        {L"file='opaque.png' source='2147483647,2147483647,2147483647,2147483647' corner='1,1,1,1'", 0},
+    };
+    for (const auto& c : cases)
+    {
+        // Parsed by the window (its DPI scaling normalises rectangles) and without a manager,
+        // where the numbers reach the drawing code exactly as written.
+        tagTDrawInfo raw;
+        raw.Parse(c.pDescription, L"", NULL);
+        const tagTDrawInfo* infos[] = {manager.GetDrawInfo(c.pDescription, L""), &raw};
+        for (const tagTDrawInfo* pInfo : infos)
+        {
+            CTestDib dib(60, 60);
+            dib.Fill(kBack);
+            RECT rcAll = dib.Bounds();
+            CRenderEngine::DrawImageInfo(dib.DC(), &manager, rcItem, rcAll, pInfo);
+            const int nInside = dib.CountNot(rcItem, kBack);
+            const bool bRaw = pInfo == &raw;
+            EXPECT_EQ(nInside, dib.CountNot(rcAll, kBack))
+                << "painted outside the item: " << c.pDescription << " raw " << bRaw;
+            if (c.nPainted != kAny)
+            {
+                EXPECT_EQ(c.nPainted, nInside) << c.pDescription << " raw " << bRaw;
+            }
+            if (c.nPainted == 40 * 40 && wcsstr(c.pDescription, L"fade") == NULL)
+            {
+                EXPECT_EQ(40 * 40, dib.Count(rcItem, 0x2080F0)) << c.pDescription << " raw " << bRaw;
+            }
+        }
+    }
+
+    // The same numbers given straight to DrawImage.
+    const tagTImageInfo* pImage = manager.GetImageEx(L"opaque.png");
+    ASSERT_NE(nullptr, pImage);
+    const RECT rcHuge = {INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+    const RECT rcHugeCorners = {INT_MAX, INT_MAX, INT_MAX, INT_MAX};
+    const RECT rcNegativeCorners = {INT_MIN, INT_MIN, INT_MIN, INT_MIN};
+    for (int fade : {255, 128})
+    {
+        CTestDib dib(60, 60);
+        dib.Fill(kBack);
+        RECT rcAll = dib.Bounds();
+        CRenderEngine::DrawImage(dib.DC(), pImage->hBitmap, rcHuge, rcAll, rcHuge, rcNegativeCorners, false,
+                                 static_cast<BYTE>(fade), false, true, true);
+        EXPECT_EQ(0, dib.CountNot(rcAll, kBack)) << fade; // a target GDI cannot address
+        CRenderEngine::DrawImage(dib.DC(), pImage->hBitmap, rcItem, rcAll, rcHuge, rcHugeCorners, false,
+                                 static_cast<BYTE>(fade));
+        EXPECT_EQ(40 * 40, dib.CountNot(rcItem, kBack)) << fade;
+        EXPECT_EQ(40 * 40, dib.CountNot(rcAll, kBack)) << fade;
+
+        // A target just inside the range stays within its bounds; tiles are made only where
+        // they can be seen.
+        for (int nTiled = 0; nTiled < 4; ++nTiled)
+        {
+            dib.Fill(kBack);
+            const RECT rcWide = {-INT_MAX + 100, 10, 50, 50};
+            const RECT rcWhole = {0, 0, 20, 20};
+            const RECT rcNoCorner = {0, 0, 0, 0};
+            CRenderEngine::DrawImage(dib.DC(), pImage->hBitmap, rcWide, rcAll, rcWhole, rcNoCorner, false,
+                                     static_cast<BYTE>(fade), false, (nTiled & 1) != 0, (nTiled & 2) != 0);
+            const RECT rcVisible = {0, 10, 50, 50};
+            const int nVisible = dib.CountNot(rcVisible, kBack);
+            EXPECT_EQ(nVisible, dib.CountNot(rcAll, kBack)) << fade << " " << nTiled;
+            // Tiles across are copied at source size; a stretch that wide is up to GDI, which
+            // may refuse it.
+            if (nTiled & 1)
+            {
+                EXPECT_EQ(50 * 40, nVisible) << fade << " " << nTiled;
+            }
+            // Tiles at the very end of the range: the next tile's start lies beyond it, and the
+            // loop must still end.
+            const RECT rcAtEnd = {INT_MAX - 50, INT_MAX - 50, INT_MAX, INT_MAX};
+            CRenderEngine::DrawImage(dib.DC(), pImage->hBitmap, rcAtEnd, rcAtEnd, rcWhole, rcNoCorner, false,
+                                     static_cast<BYTE>(fade), false, (nTiled & 1) != 0, (nTiled & 2) != 0);
+            EXPECT_EQ(nVisible, dib.CountNot(rcAll, kBack)) << fade << " " << nTiled;
+        }
+    }
 }

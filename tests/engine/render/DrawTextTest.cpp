@@ -437,6 +437,18 @@ TEST_F(TextTest, HtmlHugeNumbersSaturate)
     EXPECT_TRUE(expected.SameAs(viaTags));
     RECT rc = HtmlExtent(L"{y 2147483647}a{n}{y 2147483647}b{n}c", 0);
     EXPECT_EQ(INT_MAX, rc.bottom);
+
+    // Paragraph spacing adds to the font's height without wrapping to a negative line height.
+    EXPECT_EQ(INT_MAX, HtmlExtent(L"<p 2147483647>a</p>").bottom);
+    EXPECT_EQ(INT_MAX, HtmlExtent(L"<p 2147483647>a</p>b", 0).bottom);
+    EXPECT_EQ(INT_MAX, HtmlExtent(L"<p 99999999999>\n</p>", 0).bottom); // an empty line too
+    // Its text sits on that line's far baseline: never over the line above, nor in the box.
+    CTestDib viaParagraph(200, 80), firstLine(200, 80), alone(200, 80);
+    Html(viaParagraph, L"b\n<p 2147483647>a</p>", 0);
+    Html(firstLine, L"b", 0);
+    EXPECT_TRUE(firstLine.SameAs(viaParagraph));
+    Html(alone, L"<p 2147483647>a</p>", 0);
+    EXPECT_EQ(0, alone.CountNot(alone.Bounds(), 0x000000));
 }
 
 TEST_F(TextTest, HtmlFontVariantsNeverReplaceAFontInUse)

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/manager/CPaintManagerUI.h"
+#include "engine/render/CRenderEngine.h"
 #include "engine/resources/CImageLoader.h"
 
 using namespace SkinUI;
@@ -196,6 +197,23 @@ TEST(ImageLoader, RefusesBrokenAndOversizedImages)
 
     CImageLoader::FreeImage(nullptr);
     EXPECT_EQ(nullptr, CImageLoader::CreateImageFromRGBA(nullptr, 2, 2, 0));
+}
+
+TEST(ImageLoader, FreeingTheBitmapDropsItsScaledCopies)
+{
+    // GDI hands out freed handle values again: copies keyed by the old bitmap must not survive
+    // it, nor keep their memory.
+    tagTImageInfo* p = Decode(ReadData(L"opaque.png"));
+    ASSERT_NE(nullptr, p);
+    const RECT rcAll = {0, 0, p->nX, p->nY};
+    HBITMAP hCopy = CRenderEngine::CreateARGB32Bitmap(nullptr, 8, 8, nullptr);
+    ASSERT_EQ(hCopy, p->scaled.Add(p->hBitmap.Get(), rcAll, 8, 8, hCopy));
+    ASSERT_EQ(OBJ_BITMAP, static_cast<int>(::GetObjectType(hCopy)));
+    CImageLoader::FreeImage(p, false);
+    EXPECT_EQ(nullptr, p->hBitmap.Get());
+    EXPECT_EQ(0, p->scaled.GetSize());
+    EXPECT_EQ(0u, ::GetObjectType(hCopy)); // deleted, not just forgotten
+    CImageLoader::FreeImage(p, true);
 }
 
 class ImageLoading : public ResourceTest::CResourceTest

@@ -6,10 +6,11 @@
 #
 # With TRAPPED the program links a copy of the skin engine compiled to trap on signed integer
 # overflow (see zentrivo_trapped_engine) and its tests are named <area>.<Suite>.trapped.
+# SUFFIX names the tests <area>.<Suite><suffix>, for suites a second program runs again.
 function(zentrivo_add_gtest)
-  cmake_parse_arguments(T "TRAPPED" "NAME;AREA" "SOURCES;LIBS;FIXTURES;PROPERTIES" ${ARGN})
+  cmake_parse_arguments(T "TRAPPED" "NAME;AREA;SUFFIX" "SOURCES;LIBS;FIXTURES;PROPERTIES" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
-  set(_suffix "")
+  set(_suffix "${T_SUFFIX}")
   if(T_TRAPPED)
     zentrivo_trapped_engine()
     # The engine's own objects come first, so nothing is taken from its libraries, which

@@ -84,6 +84,10 @@ void ExpectAwareness(const CDPI& dpi, int awareness)
 // every further SetProcessDpiAwareness is refused, and the object must keep what it had.
 TEST(DPI, AwarenessKeptBeforeWindows81AndUnchangedWhenRefused)
 {
+#ifdef ZENTRIVO_EXPECT_WINDOWS_81
+    // This program exists to run the branch below: it must be taken for Windows 8.1 or later.
+    ASSERT_TRUE(::IsWindows8Point1OrGreater());
+#endif
     EXPECT_GT(CDPI::GetMainMonitorDPI(), 0);
     if (!::IsWindows8Point1OrGreater())
     {

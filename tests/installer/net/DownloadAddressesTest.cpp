@@ -5,6 +5,7 @@
 
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -190,4 +191,76 @@ TEST(DownloadAddresses, OnlyHttpsAddressesAreTaken)
 
     CStandInSession s;
     EXPECT_TRUE(QueryWith(s, Ok(reply("http://cdn/on.exe", "https://cdn/off.exe"))).IsBuiltIn());
+}
+
+// Replies are outside input. Deep nesting, cut and flipped bytes, huge numbers and long texts
+// are either read (no address of another scheme, each within its buffer) or refused with both buffers
+// untouched; none may crash the parser or overrun a buffer. The run is bounded and repeatable.
+TEST(DownloadAddresses, HostileRepliesAreReadOrRefused)
+{
+    const std::string good =
+        R"({"state":0,"data":"{\"onlineUrl\":\"https://a.test/on.exe\",\"offlineUrl\":\"https://a.test/off.exe\"}"})";
+    std::vector<std::string> replies = {
+        std::string(200000, '['),
+        std::string(100000, '{'),
+        R"({"state":0,"data":")" + std::string(100000, '[') + R"("})",
+        R"({"state":0,"data":)" + std::string(50000, '[') + std::string(50000, ']') + "}",
+        R"({"state":1e400,"data":"{}"})",
+        R"({"state":-99999999999999999999,"data":"{}"})",
+        R"({"state":0,"data":{"onlineUrl":"https://x/)" + std::string(100000, 'a') +
+            R"(","offlineUrl":"https://y/"}})",
+        R"({"state":0,"data":{"onlineUrl":"\ud800\udfff\u0000","offlineUrl":"https://y/"}})",
+        std::string("{\"state\":0,\"data\":\"\0\0\"}", 21),
+    };
+    unsigned seed = 12345;
+    auto next = [&seed]() { return seed = seed * 1103515245u + 12345u; };
+    for (int i = 0; i < 400; ++i)
+    {
+        std::string r = good;
+        for (int n = 1 + next() % 4; n > 0; --n)
+        {
+            const size_t at = next() % r.size();
+            switch (next() % 4)
+            {
+            case 0:
+                r[at] = static_cast<char>(next() >> 8);
+                break;
+            case 1:
+                r.erase(at, 1 + next() % 8);
+                break;
+            case 2:
+                r.insert(at, std::string(1 + next() % 64, "[{\"\\:,0"[next() % 7]));
+                break;
+            default:
+                r.resize(at);
+                break;
+            }
+            if (r.empty())
+                r = "{";
+        }
+        replies.push_back(r);
+    }
+    int read = 0;
+    for (const std::string& reply : replies)
+    {
+        Addresses a;
+        const Addresses untouched;
+        if (ParseDownloadAddresses(reply, a.online, a.offline))
+        {
+            ++read;
+            for (const wchar_t* address : {a.online, a.offline})
+            {
+                ASSERT_LT(wcslen(address), kAddressCapacity) << reply.substr(0, 80);
+                // https, or no scheme at all (the download restricts itself to https).
+                const bool bHttps = wcsncmp(address, L"https://", 8) == 0;
+                EXPECT_TRUE(bHttps || wcsstr(address, L"://") == nullptr) << reply.substr(0, 80);
+            }
+        }
+        else
+        {
+            EXPECT_EQ(0, wmemcmp(a.online, untouched.online, kAddressCapacity)) << reply.substr(0, 80);
+            EXPECT_EQ(0, wmemcmp(a.offline, untouched.offline, kAddressCapacity)) << reply.substr(0, 80);
+        }
+    }
+    EXPECT_GT(read, 0); // the run also reaches the reading path
 }

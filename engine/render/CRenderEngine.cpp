@@ -60,7 +60,7 @@ inline LONG ClampTo(LONG n, LONG nLow, LONG nHigh)
 // bitmap, each corner is at most as wide as both the target and the source, and the target's
 // size fits an int. Every part computed from them then lies inside the target and the source.
 // False when there is nothing to draw.
-bool SanitizeImageParts(HBITMAP hBitmap, const RECT& rcDest, const RECT& rcBmpPart, const RECT& rcCorners,
+bool SanitizeImageParts(SIZE szBitmap, const RECT& rcDest, const RECT& rcBmpPart, const RECT& rcCorners,
                         RECT& rcSource, RECT& rcCornerOut)
 {
     const long long cxDest = static_cast<long long>(rcDest.right) - rcDest.left;
@@ -68,11 +68,8 @@ bool SanitizeImageParts(HBITMAP hBitmap, const RECT& rcDest, const RECT& rcBmpPa
     // GDI takes sizes as int: a target wider than that cannot be drawn at all.
     if (cxDest <= 0 || cyDest <= 0 || cxDest > INT_MAX || cyDest > INT_MAX)
         return false;
-    BITMAP bm;
-    if (::GetObjectW(hBitmap, sizeof(bm), &bm) != sizeof(bm))
-        return false;
-    const LONG cxImage = bm.bmWidth;
-    const LONG cyImage = bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight;
+    const LONG cxImage = szBitmap.cx > 0 ? szBitmap.cx : 0;
+    const LONG cyImage = szBitmap.cy > 0 ? szBitmap.cy : 0;
     rcSource.left = ClampTo(rcBmpPart.left, 0, cxImage);
     rcSource.right = ClampTo(rcBmpPart.right, rcSource.left, cxImage);
     rcSource.top = ClampTo(rcBmpPart.top, 0, cyImage);
@@ -504,20 +501,26 @@ void CRenderEngine::DrawImage(HDC hDC, HBITMAP hBitmap, const RECT& rc, const RE
                               const RECT& rcBmpPart, const RECT& rcCorners, bool bAlpha, BYTE uFade,
                               bool bHole, bool bTiledX, bool bTiledY)
 {
-    DrawImageParts(hDC, hBitmap, NULL, rc, rcPaint, rcBmpPart, rcCorners, bAlpha, uFade, bHole, bTiledX,
-                   bTiledY);
+    // A bare bitmap has no record that knows its size.
+    BITMAP bm;
+    if (hBitmap == NULL || ::GetObjectW(hBitmap, sizeof(bm), &bm) != sizeof(bm))
+        return;
+    const SIZE szBitmap = {bm.bmWidth, bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight};
+    DrawImageParts(hDC, hBitmap, szBitmap, NULL, rc, rcPaint, rcBmpPart, rcCorners, bAlpha, uFade, bHole,
+                   bTiledX, bTiledY);
 }
 
-void CRenderEngine::DrawImageParts(HDC hDC, HBITMAP hBitmap, CScaledBitmapCache* pScaled, const RECT& rc,
-                                   const RECT& rcPaint, const RECT& rcBmpPart, const RECT& rcCorners,
-                                   bool bAlpha, BYTE uFade, bool bHole, bool bTiledX, bool bTiledY)
+void CRenderEngine::DrawImageParts(HDC hDC, HBITMAP hBitmap, SIZE szBitmap, CScaledBitmapCache* pScaled,
+                                   const RECT& rc, const RECT& rcPaint, const RECT& rcBmpPart,
+                                   const RECT& rcCorners, bool bAlpha, BYTE uFade, bool bHole, bool bTiledX,
+                                   bool bTiledY)
 {
     if (hDC == NULL || hBitmap == NULL)
         return;
     // Descriptions come from skin text: hostile numbers are bounded before any part is formed.
     RECT rcSource;
     RECT rcCorner;
-    if (!SanitizeImageParts(hBitmap, rc, rcBmpPart, rcCorners, rcSource, rcCorner))
+    if (!SanitizeImageParts(szBitmap, rc, rcBmpPart, rcCorners, rcSource, rcCorner))
         return;
     CMemoryDC dcImage(hDC);
     if (dcImage.Get() == NULL)
@@ -664,10 +667,6 @@ bool CRenderEngine::DrawImageInfo(HDC hDC, CPaintManagerUI* pManager, const RECT
         rcSource.right = pImage->nX;
         rcSource.bottom = pImage->nY;
     }
-    if (rcSource.right > pImage->nX)
-        rcSource.right = pImage->nX;
-    if (rcSource.bottom > pImage->nY)
-        rcSource.bottom = pImage->nY;
 
     RECT rcTemp;
     if (!::IntersectRect(&rcTemp, &rc, &rcItem))
@@ -675,9 +674,11 @@ bool CRenderEngine::DrawImageInfo(HDC hDC, CPaintManagerUI* pManager, const RECT
     if (!::IntersectRect(&rcTemp, &rc, &rcPaint))
         return true;
     const bool bAlpha = pManager->IsLayered() ? true : pImage->bAlpha;
-    DrawImageParts(hDC, pImage->hBitmap, &pImage->scaled, rc, rcPaint, rcSource, pDrawInfo->m_rcCorner,
-                   bAlpha, pDrawInfo->m_uFade, pDrawInfo->m_bHole, pDrawInfo->m_bTiledX,
-                   pDrawInfo->m_bTiledY);
+    // The record knows the bitmap's size; DrawImageParts limits the source part to it.
+    const SIZE szBitmap = {pImage->nX, pImage->nY};
+    DrawImageParts(hDC, pImage->hBitmap, szBitmap, &pImage->scaled, rc, rcPaint, rcSource,
+                   pDrawInfo->m_rcCorner, bAlpha, pDrawInfo->m_uFade, pDrawInfo->m_bHole,
+                   pDrawInfo->m_bTiledX, pDrawInfo->m_bTiledY);
     return true;
 }
 

@@ -100,10 +100,12 @@ public:
     static SIZE GetTextSize(HDC hDC, CPaintManagerUI* pManager, const wchar_t* pstrText, int iFont);
 
 private:
-    // DrawImage with an optional cache of stretched parts (the image record's own).
-    static void DrawImageParts(HDC hDC, HBITMAP hBitmap, CScaledBitmapCache* pScaled, const RECT& rc,
-                               const RECT& rcPaint, const RECT& rcBmpPart, const RECT& rcCorners, bool bAlpha,
-                               BYTE uFade, bool bHole, bool bTiledX, bool bTiledY);
+    // DrawImage with the bitmap's size given (the image record's) and an optional cache of
+    // stretched parts (the record's own).
+    static void DrawImageParts(HDC hDC, HBITMAP hBitmap, SIZE szBitmap, CScaledBitmapCache* pScaled,
+                               const RECT& rc, const RECT& rcPaint, const RECT& rcBmpPart,
+                               const RECT& rcCorners, bool bAlpha, BYTE uFade, bool bHole, bool bTiledX,
+                               bool bTiledY);
 };
 
 } // namespace SkinUI
